@@ -1,0 +1,101 @@
+#include "platform/portable/IconvCodePage.h"
+
+#include <cassert>
+#include <cerrno>
+#include <iconv.h>
+
+namespace platform {
+
+namespace {
+
+class IconvHandle {
+public:
+    IconvHandle(char const* to, char const* from)
+        : m_handle(iconv_open(to, from))
+    {
+        assert(m_handle != reinterpret_cast<iconv_t>(-1) && "code page unknown to iconv");
+    }
+    ~IconvHandle()
+    {
+        if (m_handle != reinterpret_cast<iconv_t>(-1))
+            iconv_close(m_handle);
+    }
+    IconvHandle(IconvHandle const&) = delete;
+    IconvHandle& operator=(IconvHandle const&) = delete;
+
+    bool Valid() const { return m_handle != reinterpret_cast<iconv_t>(-1); }
+    iconv_t Get() const { return m_handle; }
+
+private:
+    iconv_t m_handle;
+};
+
+size_t Utf8SequenceLength(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
+    return 1;
+}
+
+enum class OnBadInput { ReplaceCharacter, ReplaceByte };
+
+// Converts as much as it can; an unconvertible character becomes `replacement` and the
+// conversion goes on after it. An incomplete sequence at the very end is dropped.
+std::string Convert(IconvHandle const& cd, std::string_view input, std::string_view replacement, OnBadInput skip)
+{
+    std::string output;
+    if (!cd.Valid())
+        return output;
+    output.reserve(input.size() * 2);
+    char* in = const_cast<char*>(input.data());
+    size_t inLeft = input.size();
+    char buffer[256];
+    while (inLeft > 0) {
+        char* out = buffer;
+        size_t outLeft = sizeof buffer;
+        size_t const result = iconv(cd.Get(), &in, &inLeft, &out, &outLeft);
+        output.append(buffer, static_cast<size_t>(out - buffer));
+        if (result != static_cast<size_t>(-1))
+            continue;
+        if (errno == E2BIG)
+            continue;
+        if (errno == EINVAL)
+            break;
+        // EILSEQ: skip the bad character (or byte) and go on.
+        output.append(replacement);
+        size_t step = skip == OnBadInput::ReplaceCharacter ? Utf8SequenceLength(static_cast<unsigned char>(*in)) : 1;
+        if (step > inLeft)
+            step = inLeft;
+        in += step;
+        inLeft -= step;
+    }
+    iconv(cd.Get(), nullptr, nullptr, nullptr, nullptr);
+    return output;
+}
+
+}
+
+IconvCodePage::IconvCodePage(std::string name)
+    : m_name(std::move(name))
+{
+}
+
+std::string IconvCodePage::FromUtf8(std::string_view utf8) const
+{
+    IconvHandle const cd(m_name.c_str(), "UTF-8");
+    return Convert(cd, utf8, "?", OnBadInput::ReplaceCharacter);
+}
+
+std::string IconvCodePage::ToUtf8(std::string_view ansi) const
+{
+    IconvHandle const cd("UTF-8", m_name.c_str());
+    return Convert(cd, ansi, "\xEF\xBF\xBD", OnBadInput::ReplaceByte);
+}
+
+}

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on a Debian machine. Safe to run again:
+# it only installs what is missing and only generates the locale once.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  mingw-w64 g++-mingw-w64-x86-64-posix
+  wine wine64
+  xvfb xdotool xclip x11-xserver-utils x11-utils imagemagick
+  fonts-wqy-microhei locales
+  libstb-dev googletest libgtest-dev libbenchmark-dev
+)
+
+sudo_() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  sudo_ apt-get update -q
+  DEBIAN_FRONTEND=noninteractive sudo_ apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Wine must run with a Chinese ANSI code page (936) for the settings files to round-trip.
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+  echo "setup: generating zh_CN.UTF-8"
+  sudo_ sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | sudo_ tee -a /etc/locale.gen >/dev/null
+  sudo_ locale-gen >/dev/null
+fi

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the portable code natively (plain and with sanitizers),
+# the Win32 layer under Wine, and the program end to end under Wine on a virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+
+for preset in native native-asan windows; do
+  echo "== $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+done
+
+echo "== native tests"
+ctest --preset native
+echo "== native tests with sanitizers"
+ctest --preset native-asan
+echo "== Win32 and end-to-end tests under Wine"
+# The Win32 tests that open windows need a display; the end-to-end runner starts its own.
+xvfb-run -a -s "-screen 0 1280x800x24" ctest --preset windows

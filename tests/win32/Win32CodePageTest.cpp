@@ -1,0 +1,28 @@
+#include "platform/win32/Unicode.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+using namespace platform::win32;
+
+TEST(Win32Text, RunsWithTheChineseCodePage) { EXPECT_EQ(GetACP(), 936u); }
+
+TEST(Win32Text, ConversionsRoundTripAndReplaceWhatCannotBeHeld)
+{
+    EXPECT_EQ(Narrow(Widen("取色器 #7BFFFF")), "取色器 #7BFFFF");
+    EXPECT_EQ(Widen("色"), L"\u8272");
+    EXPECT_EQ(Utf8FromAnsi(AnsiFromUtf8("复制前缀")), "复制前缀");
+    // An emoji has no place in GBK; the system replaces each half of its surrogate pair.
+    std::string const emoji = AnsiFromUtf8("\xF0\x9F\x98\x80");
+    EXPECT_FALSE(emoji.empty());
+    EXPECT_EQ(emoji.find_first_not_of('?'), std::string::npos);
+}
+
+TEST(Win32Text, HalfACharacterAtTheEndIsDropped)
+{
+    EXPECT_EQ(WholeAnsiCharacters("\xD6\xD0\xCE"), "\xD6\xD0");
+    EXPECT_EQ(WholeAnsiCharacters("ab\xD6"), "ab");
+    EXPECT_EQ(Utf8FromAnsi("\xD6\xD0\xCE"), "中");
+    EXPECT_EQ(WholeAnsiCharacters(""), "");
+}

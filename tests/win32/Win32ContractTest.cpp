@@ -1,0 +1,49 @@
+// The contract suites run here against the system's own profile functions and code page.
+
+#include "contract/ContractTarget.h"
+#include "platform/win32/Win32CodePage.h"
+#include "platform/win32/Unicode.h"
+#include "platform/win32/Win32ProfileFiles.h"
+
+#include <windows.h>
+
+platform::CodePage const& CodePageUnderTest()
+{
+    static platform::win32::Win32CodePage const codePage;
+    return codePage;
+}
+
+std::unique_ptr<platform::ProfileFiles> MakeProfileFilesUnderTest()
+{
+    return std::make_unique<platform::win32::Win32ProfileFiles>();
+}
+
+namespace {
+
+// The read-only attribute, as a user sets it, and an open handle that shares nothing, as another
+// program holding the file has: Wine run by the superuser ignores the attribute alone.
+class LockedFile final : public WriteBlock {
+public:
+    explicit LockedFile(std::string_view file)
+        : m_path(platform::win32::Widen(file))
+    {
+        SetFileAttributesW(m_path.c_str(), FILE_ATTRIBUTE_READONLY);
+        m_handle = CreateFileW(m_path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    }
+    ~LockedFile() override
+    {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            CloseHandle(m_handle);
+        SetFileAttributesW(m_path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    LockedFile(LockedFile const&) = delete;
+    LockedFile& operator=(LockedFile const&) = delete;
+
+private:
+    std::wstring m_path;
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+};
+
+}
+
+std::unique_ptr<WriteBlock> BlockWrites(std::string_view file) { return std::make_unique<LockedFile>(file); }
