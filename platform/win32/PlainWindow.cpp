@@ -4,19 +4,43 @@
 
 #include <windows.h>
 
+#include <iterator>
+
 namespace platform::win32 {
 
 namespace {
 
 constexpr wchar_t ClassName[] = L"ColourPickerPlainWindow";
 
+// Without a window manager (as on a bare X server) the title bar is not drawn, so the window
+// shows its title inside as well.
+void PaintTitle(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC const dc = BeginPaint(window, &paint);
+    wchar_t title[256] {};
+    int const length = GetWindowTextW(window, title, static_cast<int>(std::size(title)));
+    RECT client;
+    GetClientRect(window, &client);
+    HGDIOBJ const oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, title, length, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc, oldFont);
+    EndPaint(window, &paint);
+}
+
 LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_DESTROY) {
+    switch (message) {
+    case WM_PAINT:
+        PaintTitle(window);
+        return 0;
+    case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
     }
-    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // Owns the window; destroying it ends the message loop.
