@@ -1,0 +1,758 @@
+#!/usr/bin/env python3
+"""Runs ColourPicker.exe under Wine on a private Xvfb display and drives it like a user.
+
+    with Session({'btwz': '取色器测试'}) as s:
+        wid = s.wait_for_window('取色器测试')[0]
+        s.click(20, 20, window=wid)
+
+Environment:
+    PICKER_EXE         the built ColourPicker.exe
+    PICKER_WINEPREFIX  the build's Wine prefix; made on first use
+    E2E_SHOTS          optional folder that keeps screenshots for a person to look at
+
+`python3 harness.py --make-prefix` only creates the prefix (a build setup step).
+
+Every external command runs with a time limit; a failure raises HarnessError
+(an AssertionError) carrying the command's stderr instead of hanging the run.
+"""
+
+import argparse
+import atexit
+import ctypes
+import fcntl
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+SCREEN_SIZE = (1280, 800)
+FIRST_DISPLAY = 90
+WINE_ENV = {
+    'WINEDEBUG': '-all',
+    'WINEDLLOVERRIDES': 'mscoree=d;mshtml=d',
+    # The program reads and writes path.ini in the ANSI code page, which must be 936 (GBK).
+    'LANG': 'zh_CN.UTF-8',
+    'LC_ALL': 'zh_CN.UTF-8',
+}
+PREFIX_BOOT_TIMEOUT = 120
+SERVER_EXIT_TIMEOUT = 30
+STOP_GRACE = 5
+
+
+class HarnessError(AssertionError):
+    """A helper or the environment failed; unittest reports it as a failure with this text."""
+
+
+# ---------------------------------------------------------------- processes
+
+try:
+    _libc = ctypes.CDLL(None, use_errno=True)
+except OSError:
+    _libc = None
+
+
+def _die_with_parent():
+    # Runs in the child before exec: if the test process is killed outright (ctest's
+    # timeout) nothing tears down, so Xvfb and the program go with it instead of lingering.
+    if _libc is not None:
+        _libc.prctl(1, signal.SIGTERM, 0, 0, 0)  # PR_SET_PDEATHSIG
+
+
+def _show(cmd):
+    return ' '.join(str(c) for c in cmd)
+
+
+def _text(data, limit=2000):
+    if data is None:
+        return ''
+    if isinstance(data, bytes):
+        data = data.decode('utf-8', 'replace')
+    data = data.strip()
+    return data if len(data) <= limit else '...' + data[-limit:]
+
+
+def _tail(path, limit=2000):
+    try:
+        with open(path, 'rb') as f:
+            return _text(f.read(), limit)
+    except OSError:
+        return ''
+
+
+def run(cmd, *, timeout=10, env=None, cwd=None, input=None, check=True, log=None):
+    """Runs a short command and returns the CompletedProcess.
+
+    Wine commands must pass `log` (an open binary file): wineboot and friends leave
+    daemons holding inherited pipes, so capturing their output would never see EOF.
+    """
+    out = log if log is not None else subprocess.PIPE
+    try:
+        r = subprocess.run(cmd, input=input, stdout=out, stderr=out if log is None else subprocess.STDOUT,
+                           stdin=None if input is not None else subprocess.DEVNULL,
+                           timeout=timeout, env=env, cwd=cwd)
+    except subprocess.TimeoutExpired as e:
+        raise HarnessError(f'`{_show(cmd)}` did not finish within {timeout} s {_text(e.stderr)}'.rstrip()) from None
+    except FileNotFoundError:
+        raise HarnessError(f'{cmd[0]} is not installed (scripts/setup.sh installs it)') from None
+    if check and r.returncode != 0:
+        err = _text(r.stderr) if log is None else _tail(log.name)
+        raise HarnessError(f'`{_show(cmd)}` failed with exit code {r.returncode}: {err}')
+    return r
+
+
+def _stop(proc):
+    """Terminates one process we started; returns an error text or None."""
+    if proc.poll() is None:
+        proc.terminate()
+        try:
+            proc.wait(STOP_GRACE)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            try:
+                proc.wait(STOP_GRACE)
+            except subprocess.TimeoutExpired:
+                return f'pid {proc.pid} ({_show(proc.args)}) survived SIGKILL'
+    return None
+
+
+def wait_until(predicate, timeout, what, interval=0.2):
+    """Polls predicate until it returns something truthy, which is returned."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() >= deadline:
+            raise HarnessError(f'{what} did not happen within {timeout} s')
+        time.sleep(interval)
+
+
+def _live_processes_with_env(entry):
+    """(pid, command) of running processes whose environment holds `entry`, e.g. b'DISPLAY=:90'."""
+    found = []
+    for name in os.listdir('/proc'):
+        if not name.isdigit() or int(name) == os.getpid():
+            continue
+        try:
+            with open(f'/proc/{name}/stat', 'rb') as f:
+                stat = f.read()
+            if stat[stat.rindex(b')') + 2:][:1] in (b'Z', b'X'):
+                continue  # already dead, only waiting to be reaped
+            with open(f'/proc/{name}/environ', 'rb') as f:
+                if entry not in f.read().split(b'\0'):
+                    continue
+            with open(f'/proc/{name}/cmdline', 'rb') as f:
+                cmd = f.read().replace(b'\0', b' ').decode('utf-8', 'replace').strip()
+        except (OSError, ValueError):
+            continue
+        found.append((int(name), cmd))
+    return found
+
+
+# ---------------------------------------------------------------- Wine
+
+def wine_env(prefix, display):
+    env = dict(os.environ)
+    env.update(WINE_ENV, WINEPREFIX=prefix, DISPLAY=display)
+    return env
+
+
+def wait_for_wineserver_exit(prefix, env, timeout=SERVER_EXIT_TIMEOUT, log=None):
+    """Returns once no wineserver runs for the prefix."""
+    if not os.path.isdir(prefix):
+        return
+    try:
+        run(['wineserver', '-w'], env=dict(env, WINEPREFIX=prefix), timeout=timeout, log=log)
+    except HarnessError as e:
+        raise HarnessError(
+            f'a wineserver for {prefix} is still running after {timeout} s (left by an earlier run, '
+            f'or the program did not exit); it would keep the wrong display. Stop it with '
+            f'`WINEPREFIX={prefix} wineserver -k`. ({e})') from None
+
+
+_QUIET_CRASH = re.compile(r'^\[Software\\\\Wine\\\\WineDbg\][^\[]*^"ShowCrashDialog"=dword:00000000$', re.M)
+
+
+def _quiet_crash_dialog(prefix, env, log):
+    # Without this a crash opens winedbg's dialog and the crashed process stays alive
+    # behind it, so "still running" would pass; now it dies and the backtrace goes to the log.
+    try:
+        with open(os.path.join(prefix, 'user.reg'), encoding='utf-8', errors='replace') as f:
+            if _QUIET_CRASH.search(f.read()):
+                return
+    except OSError:
+        pass
+    run(['wine', 'reg', 'add', r'HKCU\Software\Wine\WineDbg', '/v', 'ShowCrashDialog',
+         '/t', 'REG_DWORD', '/d', '0', '/f'], env=dict(env, WINEPREFIX=prefix), timeout=60, log=log)
+
+
+def has_prefix(prefix):
+    return os.path.isfile(os.path.join(prefix, 'system.reg'))
+
+
+def make_prefix(prefix, display, log_path=os.devnull, lock_timeout=300):
+    """Creates the Wine prefix unless it has a system.reg; returns True when it made one.
+
+    Holds <prefix>.lock while doing so, as scripts/wine-run.sh does when ctest's
+    Win32 tests get to the same prefix first.
+    """
+    prefix = os.path.abspath(prefix)
+    if has_prefix(prefix):
+        return False
+    os.makedirs(prefix, exist_ok=True)
+    with open(prefix + '.lock', 'a') as lock:
+        wait_until(lambda: _try_lock(lock), lock_timeout, f'getting the lock {prefix}.lock', interval=0.5)
+        if has_prefix(prefix):
+            return False
+        env = wine_env(prefix, display)
+        done = False
+        with open(log_path, 'ab') as log:
+            try:
+                run(['wineboot', '-i'], env=env, timeout=PREFIX_BOOT_TIMEOUT, log=log)
+                _quiet_crash_dialog(prefix, env, log)
+                # The registry reaches the disk only when the server exits.
+                wait_for_wineserver_exit(prefix, env, timeout=60, log=log)
+                if not has_prefix(prefix):
+                    raise HarnessError(f'wineboot -i left no system.reg in {prefix}: {_tail(log_path)}')
+                done = True
+            finally:
+                if not done:
+                    # We hold the lock on an unfinished prefix, so its server serves nobody else.
+                    run(['wineserver', '-k'], env=env, timeout=30, check=False, log=log)
+    return True
+
+
+def _try_lock(f):
+    try:
+        fcntl.flock(f, fcntl.LOCK_EX | fcntl.LOCK_NB)
+        return True
+    except BlockingIOError:
+        return False
+
+
+# ---------------------------------------------------------------- X display
+
+class XServer:
+    """A private Xvfb; display numbers with a lock file or socket are left alone."""
+
+    def __init__(self, log_dir):
+        self.log_dir = log_dir
+        self.proc = None
+        self.display = None
+
+    def start(self, timeout=15):
+        for n in range(FIRST_DISPLAY, FIRST_DISPLAY + 100):
+            if os.path.exists(f'/tmp/.X{n}-lock') or os.path.exists(f'/tmp/.X11-unix/X{n}'):
+                continue
+            log_path = os.path.join(self.log_dir, f'xvfb-{n}.log')
+            with open(log_path, 'wb') as log:
+                # -noreset: otherwise the server resets whenever its last client leaves, and
+                # xsetroot's colour is lost at once if nothing else is connected.
+                self.proc = subprocess.Popen(
+                    ['Xvfb', f':{n}', '-screen', '0', f'{SCREEN_SIZE[0]}x{SCREEN_SIZE[1]}x24',
+                     '-nolisten', 'tcp', '-noreset'],
+                    stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                    start_new_session=True, preexec_fn=_die_with_parent)
+            self.display = f':{n}'
+            deadline = time.monotonic() + timeout
+            while self.proc.poll() is None and time.monotonic() < deadline:
+                if run(['xdpyinfo', '-display', self.display], timeout=5, check=False).returncode == 0:
+                    if self.proc.poll() is None:  # answered by our server, not one that won a race
+                        return self.display
+                time.sleep(0.1)
+            if self.proc.poll() is None:
+                self.stop()
+                raise HarnessError(f'Xvfb {self.display} did not answer within {timeout} s: {_tail(log_path)}')
+            # It exited: another server most likely took :n after the check; try the next number.
+        self.proc = self.display = None
+        raise HarnessError('no free X display number from :90 on')
+
+    def stop(self):
+        err = _stop(self.proc) if self.proc is not None else None
+        self.proc = None
+        return err
+
+    def __enter__(self):
+        self.start()
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+        return False
+
+
+# ---------------------------------------------------------------- files
+
+def ini_bytes(values):
+    """path.ini content: {key: value} for [RJSZ], {section: {key: value}}, or raw bytes as given."""
+    if isinstance(values, (bytes, bytearray)):
+        return bytes(values)
+    sections = values if values and all(isinstance(v, dict) for v in values.values()) else {'RJSZ': values}
+    lines = []
+    for section, keys in sections.items():
+        lines.append(f'[{section}]')
+        lines.extend(f'{k}={v}' for k, v in keys.items())
+    try:
+        return ('\r\n'.join(lines) + '\r\n').encode('gbk')
+    except UnicodeEncodeError as e:
+        raise HarnessError(f'path.ini text is not representable in GBK: {e}') from None
+
+
+def parse_ini(data):
+    """Reads INI bytes as the Windows profile API sees them: GBK, [section], key=value, blanks trimmed.
+
+    Keys keep the case they were written in; a repeated key keeps its first value,
+    as GetPrivateProfileString returns the first.
+    """
+    try:
+        text = data.decode('gbk')
+    except UnicodeDecodeError as e:
+        raise HarnessError(f'INI file is not GBK text: {e}') from None
+    sections, current = {}, None
+    for line in text.splitlines():
+        line = line.strip()
+        if not line or line.startswith(';'):
+            continue
+        if line.startswith('[') and ']' in line:
+            current = sections.setdefault(line[1:line.index(']')].strip(), {})
+        elif current is not None:
+            key, _, value = line.partition('=')
+            current.setdefault(key.strip(), value.strip())
+    return sections
+
+
+def pixel(image_path, x, y):
+    """(r, g, b) of one pixel of an image file, through ImageMagick."""
+    r = run(['convert', image_path, '-crop', f'1x1+{x}+{y}', '+repage', '-depth', '8', 'txt:-'], timeout=20)
+    # e.g. "0,0: (123,255,255)  #7BFFFF  srgb(123,255,255)"; alpha, if any, follows the colour.
+    m = re.search(rb'^0,0:.*?#([0-9A-Fa-f]{6})', r.stdout, re.M)
+    if not m:
+        raise HarnessError(f'no pixel ({x}, {y}) in {image_path}: {_text(r.stdout)} {_text(r.stderr)}')
+    h = m.group(1).decode()
+    return tuple(int(h[i:i + 2], 16) for i in (0, 2, 4))
+
+
+def image_size(image_path):
+    r = run(['identify', '-format', '%w %h', image_path], timeout=20)
+    w, h = r.stdout.split()[:2]
+    return int(w), int(h)
+
+
+def ere_escape(text):
+    """Escapes text for the POSIX extended regex that xdotool search uses."""
+    return re.sub(r'([\\^$.|?*+()\[\]{}])', r'\\\1', text)
+
+
+# ---------------------------------------------------------------- session
+
+_live_sessions = set()
+
+
+def _close_live_sessions():
+    for s in list(_live_sessions):
+        try:
+            s.close()
+        except Exception as e:  # noqa: BLE001 - at exit, report and carry on with the rest
+            print(f'harness: {e}', file=sys.stderr)
+
+
+atexit.register(_close_live_sessions)
+
+
+def _raise_interrupt(signum, frame):
+    # SIGTERM (ctest's timeout, a plain kill) would end Python without unwinding;
+    # turning it into KeyboardInterrupt runs every Session's teardown on the way out.
+    raise KeyboardInterrupt(f'signal {signum}')
+
+
+class Session:
+    """One Xvfb display, one temporary program folder and (unless launch=False) the running program.
+
+    ini: {key: value} for [RJSZ], {section: {key: value}}, raw bytes, or None for no path.ini.
+    """
+
+    def __init__(self, ini=None, *, launch=True, exe=None, prefix=None, startup_timeout=30):
+        self.ini = ini
+        self.exe = exe or os.environ.get('PICKER_EXE')
+        prefix = prefix or os.environ.get('PICKER_WINEPREFIX')
+        self.prefix = os.path.abspath(prefix) if prefix else None
+        self.startup_timeout = startup_timeout
+        self._launch_on_enter = launch
+        self.work_dir = self.program_dir = self.display = None
+        self.program = None
+        self._x = None
+        self._procs = []  # everything started here except Xvfb, in start order
+        self._clipboard_owner = None
+        self._wine_used = False
+        self._closed = False
+        self._shots = 0
+
+    # -- lifetime
+
+    def __enter__(self):
+        _live_sessions.add(self)
+        if (signal.getsignal(signal.SIGTERM) == signal.SIG_DFL
+                and threading.current_thread() is threading.main_thread()):
+            signal.signal(signal.SIGTERM, _raise_interrupt)
+        try:
+            self.work_dir = tempfile.mkdtemp(prefix='picker-e2e-')
+            self.program_dir = os.path.join(self.work_dir, 'program')
+            os.mkdir(self.program_dir)
+            if self.exe:
+                if not os.path.isfile(self.exe):
+                    raise HarnessError(f'PICKER_EXE {self.exe} does not exist; build it first')
+                shutil.copy2(self.exe, self.program_dir)
+            if self.ini is not None:
+                with open(self.settings_path, 'wb') as f:
+                    f.write(ini_bytes(self.ini))
+            self._x = XServer(self.work_dir)
+            self.display = self._x.start()
+            if self._launch_on_enter:
+                self.launch()
+        except BaseException:
+            self.close(quiet=True)
+            raise
+        return self
+
+    def __exit__(self, exc_type, exc, tb):
+        if exc_type is not None and os.environ.get('E2E_SHOTS') and self.display and not self._closed:
+            try:
+                self.save_shot('failure')
+            except Exception:  # noqa: BLE001 - the test's own error matters more
+                pass
+        self.close(quiet=exc_type is not None)
+        return False
+
+    def close(self, quiet=False):
+        """Stops what this session started, waits for its wineserver, removes its files.
+
+        Raises HarnessError afterwards if anything was left behind, unless quiet
+        (then it is printed, so a test's own failure is not hidden).
+        """
+        if self._closed:
+            return
+        self._closed = True
+        errors = []
+        for proc in reversed(self._procs):
+            err = _stop(proc)
+            if err:
+                errors.append(err)
+        if self._wine_used:
+            env = wine_env(self.prefix, self.display)
+            with self._log('wine.log') as log:
+                try:
+                    wait_for_wineserver_exit(self.prefix, env, log=log)
+                except HarnessError as e:
+                    errors.append(str(e))
+                    # Last resort: the next session must not find a server bound to this display.
+                    run(['wineserver', '-k'], env=env, timeout=30, check=False, log=log)
+                    try:
+                        wait_for_wineserver_exit(self.prefix, env, timeout=10, log=log)
+                    except HarnessError as e2:
+                        errors.append(f'wineserver -k did not help: {e2}')
+        if self.display:
+            # Anything still carrying this display was started, directly or not, by this session.
+            for pid, cmd in _live_processes_with_env(f'DISPLAY={self.display}'.encode()):
+                errors.append(f'left running and killed: pid {pid} {cmd}')
+                try:
+                    os.kill(pid, signal.SIGKILL)
+                except OSError:
+                    pass
+        if self._x is not None:
+            err = self._x.stop()
+            if err:
+                errors.append(err)
+        if self.work_dir:
+            shutil.rmtree(self.work_dir, ignore_errors=True)
+        _live_sessions.discard(self)
+        if errors:
+            msg = 'teardown: ' + '; '.join(errors)
+            if quiet:
+                print(f'harness: {msg}', file=sys.stderr)
+            else:
+                raise HarnessError(msg)
+
+    # -- program
+
+    @property
+    def settings_path(self):
+        return os.path.join(self.program_dir, 'path.ini')
+
+    def _log(self, name):
+        return open(os.path.join(self.work_dir, name), 'ab')
+
+    def launch(self):
+        """Starts the program (again) from the program folder; returns its pid."""
+        if self.process_alive():
+            raise HarnessError('the program is already running')
+        if not self.exe:
+            raise HarnessError('PICKER_EXE is not set; point it at the built ColourPicker.exe')
+        if not self.prefix:
+            raise HarnessError('PICKER_WINEPREFIX is not set; point it at the build\'s Wine prefix')
+        env = wine_env(self.prefix, self.display)
+        if not self._wine_used:
+            with self._log('wine.log') as log:
+                # A server left from another session would still talk to that session's display.
+                wait_for_wineserver_exit(self.prefix, env, log=log)
+                # Only from here on is the prefix's server ours to wait for (or kill) at teardown.
+                self._wine_used = True
+                make_prefix(self.prefix, self.display, log.name)
+                _quiet_crash_dialog(self.prefix, env, log)
+        with self._log('wine.log') as log:
+            self.program = subprocess.Popen(
+                ['wine', os.path.join(self.program_dir, os.path.basename(self.exe))],
+                cwd=self.program_dir, env=env, stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                start_new_session=True, preexec_fn=_die_with_parent)
+        self._procs.append(self.program)
+        return self.program.pid
+
+    def process_alive(self):
+        return self.program is not None and self.program.poll() is None
+
+    def wait_exit(self, timeout=15):
+        """Waits for the program to end by itself; returns its exit code."""
+        if self.program is None:
+            raise HarnessError('the program was never started')
+        try:
+            return self.program.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise HarnessError(f'the program is still running after {timeout} s') from None
+
+    def program_log(self):
+        """Wine's and the program's console output (a crash backtrace lands here)."""
+        return _tail(os.path.join(self.work_dir, 'wine.log'), limit=100000)
+
+    def copy_into_program(self, src, name=None):
+        """Copies a file or folder (e.g. a skin) into the program folder."""
+        dst = os.path.join(self.program_dir, name or os.path.basename(os.path.normpath(src)))
+        if os.path.isdir(src):
+            shutil.copytree(src, dst)
+        else:
+            shutil.copy2(src, dst)
+        return dst
+
+    def read_settings(self):
+        """path.ini of the program folder as {section: {key: value}}; None if there is none."""
+        try:
+            with open(self.settings_path, 'rb') as f:
+                return parse_ini(f.read())
+        except FileNotFoundError:
+            return None
+
+    # -- windows
+
+    def _x_env(self):
+        # xdotool and xclip convert window names and text through the locale: keep it UTF-8.
+        return dict(os.environ, DISPLAY=self.display, LANG='zh_CN.UTF-8', LC_ALL='zh_CN.UTF-8')
+
+    def xdo(self, *args, timeout=10):
+        return run(['xdotool', *map(str, args)], env=self._x_env(), timeout=timeout)
+
+    def _search(self, *args):
+        r = run(['xdotool', 'search', '--onlyvisible', *args], env=self._x_env(), timeout=10, check=False)
+        if r.returncode not in (0, 1):  # 1 only means nothing matched
+            raise HarnessError(f'xdotool search {_show(args)} failed: {_text(r.stderr)}')
+        return [int(w) for w in r.stdout.split()]
+
+    def visible_windows(self):
+        """Every mapped window on the display, untitled ones (and the root) included."""
+        return self._search('--name', '.*')
+
+    def program_windows(self):
+        """Visible windows of the program's process (Wine sets _NET_WM_PID to the Unix pid)."""
+        if self.program is None:
+            return []
+        return self._search('--pid', str(self.program.pid))
+
+    def find_windows(self, name):
+        """Visible windows whose title is exactly name."""
+        # xdotool matches case-insensitively, so the exact title is checked again.
+        return [w for w in self._search('--name', f'^{ere_escape(name)}$') if self.window_name(w) == name]
+
+    def wait_for_window(self, name=None, timeout=None):
+        """Window ids titled exactly name, or of the program when name is None, once any is shown."""
+        timeout = self.startup_timeout if timeout is None else timeout
+        deadline = time.monotonic() + timeout
+        while True:
+            wins = self.program_windows() if name is None else self.find_windows(name)
+            if wins:
+                return wins
+            if self.program is not None and not self.process_alive():
+                raise HarnessError(f'the program exited with code {self.program.returncode} before '
+                                   f'showing a window: {_text(self.program_log())}')
+            if time.monotonic() >= deadline:
+                what = 'window of the program' if name is None else f'window titled {name!r}'
+                raise HarnessError(f'no {what} within {timeout} s; visible: {self.describe_windows()}; '
+                                   f'log: {_text(self.program_log())}')
+            time.sleep(0.2)
+
+    def window_name(self, wid):
+        r = run(['xdotool', 'getwindowname', str(wid)], env=self._x_env(), timeout=10)
+        return r.stdout.decode('utf-8', 'replace').rstrip('\n')
+
+    def window_geometry(self, wid):
+        """{'x', 'y', 'width', 'height'} of a window in root coordinates."""
+        r = self.xdo('getwindowgeometry', '--shell', wid)
+        vals = dict(line.split('=', 1) for line in r.stdout.decode().split() if '=' in line)
+        return {'x': int(vals['X']), 'y': int(vals['Y']), 'width': int(vals['WIDTH']), 'height': int(vals['HEIGHT'])}
+
+    def describe_windows(self):
+        out = []
+        for w in self.visible_windows():
+            try:
+                g = self.window_geometry(w)
+                out.append(f'{w} {self.window_name(w)!r} {g["width"]}x{g["height"]}+{g["x"]}+{g["y"]}')
+            except HarnessError:
+                pass  # gone meanwhile
+        return out
+
+    # -- input (no window manager: focus is given with windowfocus; --sync and windowactivate hang)
+
+    def _at(self, x, y, window):
+        if window is None:
+            return x, y
+        g = self.window_geometry(window)
+        return g['x'] + x, g['y'] + y
+
+    def move(self, x, y, window=None):
+        """Moves the pointer; with window, x and y are relative to its top left corner."""
+        self.xdo('mousemove', *self._at(x, y, window))
+
+    def click(self, x, y, button=1, window=None):
+        self.xdo('mousemove', *self._at(x, y, window), 'click', button)
+
+    def double_click(self, x, y, button=1, window=None):
+        self.xdo('mousemove', *self._at(x, y, window), 'click', '--repeat', 2, '--delay', 80, button)
+
+    def mouse_down(self, x=None, y=None, button=1, window=None):
+        pos = ['mousemove', *self._at(x, y, window)] if x is not None else []
+        self.xdo(*pos, 'mousedown', button)
+
+    def mouse_up(self, x=None, y=None, button=1, window=None):
+        pos = ['mousemove', *self._at(x, y, window)] if x is not None else []
+        self.xdo(*pos, 'mouseup', button)
+
+    def _keys(self, command, names, window):
+        focus = ['windowfocus', window] if window is not None else []
+        self.xdo(*focus, command, *names)
+
+    def key(self, *names, window=None):
+        """Presses and releases keys, e.g. key('ctrl+c'); focuses window first if given."""
+        self._keys('key', names, window)
+
+    def key_down(self, *names, window=None):
+        self._keys('keydown', names, window)
+
+    def key_up(self, *names, window=None):
+        self._keys('keyup', names, window)
+
+    def type_text(self, text, window=None, delay=30):
+        focus = ['windowfocus', window] if window is not None else []
+        self.xdo(*focus, 'type', '--delay', delay, '--', text, timeout=10 + len(text) * delay / 250)
+
+    def close_window(self, wid):
+        """Asks a window to close the way a user would, with Alt+F4."""
+        self.key('alt+F4', window=wid)
+
+    # -- screen
+
+    def screenshot(self, path):
+        run(['import', '-display', self.display, '-window', 'root', path], env=self._x_env(), timeout=30)
+        return path
+
+    def save_shot(self, name):
+        """Screenshot in the session folder; also copied to $E2E_SHOTS if that is set."""
+        self._shots += 1
+        path = self.screenshot(os.path.join(self.work_dir, f'shot-{self._shots}.png'))
+        keep = os.environ.get('E2E_SHOTS')
+        if keep:
+            os.makedirs(keep, exist_ok=True)
+            safe = re.sub(r'[^-.\w]', '_', name)
+            shutil.copy(path, os.path.join(keep, f'{safe}.png'))
+        return path
+
+    def set_root_colour(self, colour):
+        """Paints the desktop background, e.g. '#7BFFFF'."""
+        run(['xsetroot', '-display', self.display, '-solid', colour], env=self._x_env(), timeout=10)
+
+    # -- clipboard
+
+    def clipboard_text(self, timeout=5):
+        """Text the clipboard offers (as UTF-8), or None when it offers none."""
+        r = run(['xclip', '-o', '-selection', 'clipboard'], env=self._x_env(), timeout=timeout, check=False)
+        if r.returncode != 0:
+            return None
+        try:
+            return r.stdout.decode('utf-8')
+        except UnicodeDecodeError:
+            raise HarnessError(f'clipboard text is not UTF-8: {r.stdout[:200]!r}') from None
+
+    def clipboard_targets(self, timeout=5):
+        r = run(['xclip', '-o', '-selection', 'clipboard', '-t', 'TARGETS'], env=self._x_env(),
+                timeout=timeout, check=False)
+        return r.stdout.decode('utf-8', 'replace').split() if r.returncode == 0 else []
+
+    def clipboard_image(self, path, timeout=10):
+        """Saves the clipboard's bitmap as a BMP file; returns path, or None when it offers none."""
+        r = run(['xclip', '-o', '-selection', 'clipboard', '-t', 'image/bmp'], env=self._x_env(),
+                timeout=timeout, check=False)
+        if r.returncode != 0 or not r.stdout:
+            return None
+        if not r.stdout.startswith(b'BM'):
+            raise HarnessError(f'clipboard image/bmp is not a BMP: {r.stdout[:16]!r}')
+        with open(path, 'wb') as f:
+            f.write(r.stdout)
+        return path
+
+    def set_clipboard_text(self, text):
+        """Offers text on the clipboard as another application would (for paste tests)."""
+        if self._clipboard_owner is not None:
+            _stop(self._clipboard_owner)
+        # -quiet keeps xclip in the foreground, so it stays ours to stop at teardown.
+        with self._log('xclip.log') as log:
+            self._clipboard_owner = subprocess.Popen(
+                ['xclip', '-i', '-selection', 'clipboard', '-quiet'], env=self._x_env(),
+                stdin=subprocess.PIPE, stdout=log, stderr=subprocess.STDOUT,
+                start_new_session=True, preexec_fn=_die_with_parent)
+        self._procs.append(self._clipboard_owner)
+        self._clipboard_owner.stdin.write(text.encode('utf-8'))
+        self._clipboard_owner.stdin.close()
+        wait_until(lambda: self.clipboard_text() == text, 5, 'xclip taking the clipboard')
+
+
+# ---------------------------------------------------------------- command line
+
+def main(argv=None):
+    ap = argparse.ArgumentParser(description='ColourPicker end-to-end harness')
+    ap.add_argument('--make-prefix', action='store_true',
+                    help='create the Wine prefix ($PICKER_WINEPREFIX) if it is missing, then exit')
+    ap.add_argument('--prefix', default=os.environ.get('PICKER_WINEPREFIX'),
+                    help='Wine prefix (default: $PICKER_WINEPREFIX)')
+    args = ap.parse_args(argv)
+    if not args.make_prefix:
+        ap.print_help()
+        return 2
+    if not args.prefix:
+        ap.error('set PICKER_WINEPREFIX or pass --prefix')
+    prefix = os.path.abspath(args.prefix)
+    if has_prefix(prefix):
+        print(f'Wine prefix {prefix} is ready')
+        return 0
+    started = time.monotonic()
+    work = tempfile.mkdtemp(prefix='picker-prefix-')
+    try:
+        with XServer(work) as x:
+            make_prefix(prefix, x.display, os.path.join(work, 'wineboot.log'))
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+    print(f'made Wine prefix {prefix} in {time.monotonic() - started:.1f} s')
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

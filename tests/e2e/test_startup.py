@@ -1,0 +1,42 @@
+"""Starting the program: its window appears, titled from path.ini, and it keeps running."""
+
+import time
+import unittest
+
+from harness import SCREEN_SIZE, Session, image_size
+
+TITLE = '取色器测试'
+# The first start in a fresh prefix sets Wine up and is slow.
+STARTUP_TIMEOUT = 30
+# Long enough for a crash right after the window shows to end the process.
+SETTLE = 2
+
+
+class StartupTest(unittest.TestCase):
+
+    def test_window_is_titled_from_path_ini(self):
+        # path.ini is GBK: a title read in any other code page would not match.
+        with Session({'btwz': TITLE}, startup_timeout=STARTUP_TIMEOUT) as s:
+            wins = s.wait_for_window(TITLE)
+            self.assertTrue(set(wins) <= set(s.program_windows()), 'the titled window belongs to another process')
+            time.sleep(SETTLE)
+            self.assertTrue(s.process_alive(), s.program_log())
+            self.assertEqual(s.find_windows(TITLE), wins)
+            shot = s.save_shot('startup-titled')
+            self.assertEqual(image_size(shot), SCREEN_SIZE)
+
+    def test_missing_path_ini_still_opens_a_window(self):
+        with Session(None, launch=False, startup_timeout=STARTUP_TIMEOUT) as s:
+            before = set(s.visible_windows())
+            s.launch()
+            wins = s.wait_for_window()  # no title to look for: the program's own windows
+            # Cross-check the pid lookup against what newly appeared on the display.
+            self.assertTrue(set(wins) <= set(s.visible_windows()) - before)
+            self.assertEqual([s.window_name(w) for w in wins], [''] * len(wins))
+            time.sleep(SETTLE)
+            self.assertTrue(s.process_alive(), s.program_log())
+            s.save_shot('startup-no-path-ini')
+
+
+if __name__ == '__main__':
+    unittest.main()
