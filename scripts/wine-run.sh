@@ -18,13 +18,6 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree=d;mshtml=d"
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  mkdir -p "$WINEPREFIX"
-  # Two tests may ask for the prefix at once; only one of them makes it.
-  exec 9>"$WINEPREFIX.lock"
-  flock 9
-  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
-  flock -u 9
-fi
+"$(dirname "$0")/wineprefix.sh"
 
 exec wine "$@"

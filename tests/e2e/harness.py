@@ -19,7 +19,6 @@ Every external command runs with a time limit; a failure raises HarnessError
 import argparse
 import atexit
 import ctypes
-import fcntl
 import os
 import re
 import shutil
@@ -40,6 +39,7 @@ WINE_ENV = {
     'LC_ALL': 'zh_CN.UTF-8',
 }
 PREFIX_BOOT_TIMEOUT = 120
+PREFIX_SCRIPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'scripts', 'wineprefix.sh')
 SERVER_EXIT_TIMEOUT = 30
 STOP_GRACE = 5
 
@@ -198,41 +198,17 @@ def has_prefix(prefix):
 def make_prefix(prefix, display, log_path=os.devnull, lock_timeout=300):
     """Creates the Wine prefix unless it has a system.reg; returns True when it made one.
 
-    Holds <prefix>.lock while doing so, as scripts/wine-run.sh does when ctest's
-    Win32 tests get to the same prefix first.
+    scripts/wineprefix.sh does the work, under the same lock that ctest's Win32 tests take
+    when they get to the prefix first.
     """
     prefix = os.path.abspath(prefix)
     if has_prefix(prefix):
         return False
-    os.makedirs(prefix, exist_ok=True)
-    with open(prefix + '.lock', 'a') as lock:
-        wait_until(lambda: _try_lock(lock), lock_timeout, f'getting the lock {prefix}.lock', interval=0.5)
-        if has_prefix(prefix):
-            return False
-        env = wine_env(prefix, display)
-        done = False
-        with open(log_path, 'ab') as log:
-            try:
-                run(['wineboot', '-i'], env=env, timeout=PREFIX_BOOT_TIMEOUT, log=log)
-                _quiet_crash_dialog(prefix, env, log)
-                # The registry reaches the disk only when the server exits.
-                wait_for_wineserver_exit(prefix, env, timeout=60, log=log)
-                if not has_prefix(prefix):
-                    raise HarnessError(f'wineboot -i left no system.reg in {prefix}: {_tail(log_path)}')
-                done = True
-            finally:
-                if not done:
-                    # We hold the lock on an unfinished prefix, so its server serves nobody else.
-                    run(['wineserver', '-k'], env=env, timeout=30, check=False, log=log)
+    with open(log_path, 'ab') as log:
+        run([PREFIX_SCRIPT], env=wine_env(prefix, display), timeout=lock_timeout + PREFIX_BOOT_TIMEOUT, log=log)
+    if not has_prefix(prefix):
+        raise HarnessError(f'no system.reg in {prefix} after making it: {_tail(log_path)}')
     return True
-
-
-def _try_lock(f):
-    try:
-        fcntl.flock(f, fcntl.LOCK_EX | fcntl.LOCK_NB)
-        return True
-    except BlockingIOError:
-        return False
 
 
 # ---------------------------------------------------------------- X display
