@@ -1,0 +1,24 @@
+#pragma once
+// A clipboard in memory. It can be made busy, as when another program holds the clipboard.
+
+#include "platform/Clipboard.h"
+
+namespace platform::fake {
+
+class FakeClipboard final : public Clipboard {
+public:
+    bool SetText(std::string_view utf8) override;
+    std::optional<std::string> Text() override;
+
+    void SetBusy(bool busy) { m_busy = busy; }
+    // Puts a text there as another program would.
+    void Put(std::string text) { m_text = std::move(text); }
+    int Writes() const { return m_writes; }
+
+private:
+    std::optional<std::string> m_text;
+    bool m_busy = false;
+    int m_writes = 0;
+};
+
+}

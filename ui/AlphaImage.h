@@ -1,0 +1,36 @@
+#pragma once
+// The skin's image control: shows one picture file blended with its alpha channel over what lies
+// beneath and reports the pointer. Until a file is loaded it shows its built-in picture. A file
+// that cannot be read shows nothing; the program goes on.
+
+#include "ui/Control.h"
+
+#include <map>
+#include <string>
+
+namespace ui {
+
+class AlphaImage final : public Control {
+public:
+    explicit AlphaImage(std::string name, gfx::Image builtIn = {});
+
+    // Shows the file from now on. Files already shown once are kept decoded, so the button
+    // states swap instantly. Returns whether the file could be read.
+    bool SetImageFile(std::string const& path);
+    std::string const& ImageFile() const { return m_file; }
+    gfx::Image const& Picture() const;
+
+    // When set, loading a picture gives the control the picture's size.
+    void SetAutoSize(bool autoSize) { m_autoSize = autoSize; }
+
+    void Paint(gfx::Painter& painter, platform::TextRenderer& text) override;
+
+private:
+    gfx::Image m_builtIn;
+    std::string m_file;
+    bool m_fileLoaded = false;
+    bool m_autoSize = false;
+    std::map<std::string, gfx::Image> m_decoded;
+};
+
+}

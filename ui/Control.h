@@ -1,0 +1,105 @@
+#pragma once
+// A control of a form: its place, its visibility and its events. Controls are windowless and
+// painted by the form into its back buffer, except the editable ones (text box, check box, combo
+// box) and the web browser box, which the platform shows as native children mirrored from the
+// model. Positions are in the units of the container: window pixels for controls placed on the
+// form, the user scale of a picture box for controls placed inside one.
+
+#include "gfx/Geometry.h"
+#include "gfx/Painter.h"
+#include "platform/TextRenderer.h"
+#include "ui/Events.h"
+
+#include <functional>
+#include <string>
+
+namespace ui {
+
+class Form;
+class PictureBox;
+
+// Whole pixels from a position in pixels; out-of-range values are held at about a billion.
+int RoundToPixel(double value);
+
+struct Placement {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+
+    bool operator==(Placement const&) const = default;
+};
+
+enum class ControlKind { Label, PictureBox, AlphaImage, SwatchImage, Shape, TextBox, CheckBox, ComboBox, WebBrowser };
+
+class Control {
+public:
+    virtual ~Control() = default;
+    Control(Control const&) = delete;
+    Control& operator=(Control const&) = delete;
+
+    ControlKind Kind() const { return m_kind; }
+    // For messages and tests: the control's name with its index, "YSSR(2)".
+    std::string const& Name() const { return m_name; }
+
+    Placement const& Place() const { return m_place; }
+    virtual void SetPlace(Placement place);
+    void SetPosition(float left, float top);
+    void SetTop(float top);
+    float Width() const { return m_place.width; }
+    float Height() const { return m_place.height; }
+
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool visible);
+    // Visible itself and inside a visible container.
+    bool Shown() const;
+
+    std::string const& Tooltip() const { return m_tooltip; }
+    void SetTooltip(std::string text);
+
+    PictureBox* Container() const { return m_container; }
+    // The control's rectangle in window pixels.
+    gfx::Rect PixelBounds() const;
+
+    // Windowless controls paint here, in window pixels, clipped to their container.
+    virtual void Paint(gfx::Painter&, platform::TextRenderer&) { }
+    // Native controls are shown by the platform, not painted.
+    virtual bool IsNative() const { return false; }
+    // Whether the pointer over this control is the control's: a shape lets it through.
+    virtual bool TakesPointer() const { return true; }
+    // A window-pixel position in the control's own units (pixels from its corner, or a scale).
+    virtual void ToOwnUnits(gfx::Point windowPixel, float& x, float& y) const;
+
+    std::function<void(MouseEvent const&)> OnMouseDown;
+    std::function<void(MouseEvent const&)> OnMouseMove;
+    std::function<void(MouseEvent const&)> OnMouseUp;
+    std::function<void()> OnClick;
+    std::function<void()> OnDoubleClick;
+    std::function<void()> OnEnter;
+    std::function<void()> OnLeave;
+    std::function<void(KeyEvent const&)> OnKeyDown;
+    // The user changed the value of a native control (text, tick, selection).
+    std::function<void()> OnChange;
+
+protected:
+    Control(ControlKind kind, std::string name);
+
+    // A change to what the control shows: the form repaints, and mirrors native controls.
+    void Changed();
+    Form* OwningForm() const { return m_form; }
+    // Called once the control belongs to a form.
+    virtual void AddedToForm() { }
+
+private:
+    friend class Form;
+
+    ControlKind m_kind;
+    std::string m_name;
+    Placement m_place;
+    bool m_visible = true;
+    std::string m_tooltip;
+    Form* m_form = nullptr;
+    PictureBox* m_container = nullptr;
+};
+
+}

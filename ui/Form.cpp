@@ -1,0 +1,169 @@
+#include "ui/Form.h"
+
+#include "ui/PictureBox.h"
+
+namespace ui {
+
+Form::Form(platform::TextRenderer& text)
+    : m_text(text)
+{
+}
+
+void Form::Adopt(std::unique_ptr<Control> control, PictureBox* container)
+{
+    control->m_form = this;
+    control->m_container = container;
+    m_controls.push_back(std::move(control));
+    m_controls.back()->AddedToForm();
+    ControlChanged(*m_controls.back());
+}
+
+void Form::RequestRepaint()
+{
+    bool const wasClean = !m_needsPaint;
+    m_needsPaint = true;
+    if (wasClean && m_host)
+        m_host->RepaintNeeded();
+}
+
+void Form::SetSize(gfx::Size size)
+{
+    m_size = size;
+    RequestRepaint();
+}
+
+void Form::SetBackColour(Colour colour)
+{
+    if (!IsValidColour(colour))
+        return;
+    m_backColour = colour;
+    RequestRepaint();
+}
+
+void Form::SetCaption(std::string caption) { m_caption = std::move(caption); }
+
+void Form::ControlChanged(Control& control)
+{
+    if (control.IsNative()) {
+        if (m_host)
+            m_host->NativeControlChanged(control);
+        return;
+    }
+    RequestRepaint();
+}
+
+void Form::Paint(gfx::Image& target) const
+{
+    gfx::Painter painter(target);
+    painter.FillRect(target.Bounds(), m_backColour);
+    for (auto const& control : m_controls) {
+        if (control->IsNative() || !control->Shown())
+            continue;
+        gfx::Painter::StateSaver saver(painter);
+        // A control inside a picture box never paints outside the box's inner area.
+        for (PictureBox* box = control->Container(); box; box = box->Container())
+            painter.AddClip(box->InnerBounds());
+        control->Paint(painter, m_text);
+    }
+    m_needsPaint = false;
+}
+
+Control* Form::HitTest(gfx::Point windowPixel) const
+{
+    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
+        Control& control = **it;
+        if (!control.Shown() || !control.TakesPointer() || !control.PixelBounds().Contains(windowPixel))
+            continue;
+        bool insideContainers = true;
+        for (PictureBox* box = control.Container(); box && insideContainers; box = box->Container())
+            insideContainers = box->InnerBounds().Contains(windowPixel);
+        if (insideContainers)
+            return &control;
+    }
+    return nullptr;
+}
+
+MouseEvent Form::EventFor(Control const& control, gfx::Point at, int button, int shift)
+{
+    MouseEvent event;
+    event.button = button;
+    event.shift = shift;
+    control.ToOwnUnits(at, event.x, event.y);
+    return event;
+}
+
+void Form::UpdateHover(gfx::Point at)
+{
+    Control* const now = HitTest(at);
+    if (now == m_hovered)
+        return;
+    Control* const before = m_hovered;
+    m_hovered = now;
+    if (before && before->OnLeave)
+        before->OnLeave();
+    if (now && now->OnEnter)
+        now->OnEnter();
+}
+
+void Form::PointerDown(gfx::Point at, int button, int shift)
+{
+    UpdateHover(at);
+    Control* const target = HitTest(at);
+    m_captured = target;
+    if (target && target->OnMouseDown)
+        target->OnMouseDown(EventFor(*target, at, button, shift));
+}
+
+void Form::PointerMove(gfx::Point at, int buttons, int shift)
+{
+    UpdateHover(at);
+    Control* const target = m_captured ? m_captured : HitTest(at);
+    if (target && target->OnMouseMove)
+        target->OnMouseMove(EventFor(*target, at, buttons, shift));
+}
+
+void Form::PointerUp(gfx::Point at, int button, int shift)
+{
+    Control* const target = m_captured ? m_captured : HitTest(at);
+    bool const releasedOverIt = m_captured && HitTest(at) == m_captured;
+    m_captured = nullptr;
+    if (target && target->OnMouseUp)
+        target->OnMouseUp(EventFor(*target, at, button, shift));
+    // A handler may have hidden or moved things; the click goes to the control pressed.
+    if (releasedOverIt && target->OnClick)
+        target->OnClick();
+    UpdateHover(at);
+}
+
+void Form::PointerDoubleClick(gfx::Point at)
+{
+    UpdateHover(at);
+    Control* const target = HitTest(at);
+    m_captured = target;
+    if (target && target->OnDoubleClick)
+        target->OnDoubleClick();
+}
+
+void Form::PointerLeft()
+{
+    if (m_captured)
+        return;
+    Control* const before = m_hovered;
+    m_hovered = nullptr;
+    if (before && before->OnLeave)
+        before->OnLeave();
+}
+
+void Form::DoubleClickOn(Control& control)
+{
+    if (control.OnDoubleClick)
+        control.OnDoubleClick();
+}
+
+void Form::KeyDownOn(Control& control, KeyEvent const& key)
+{
+    if (control.OnKeyDown)
+        control.OnKeyDown(key);
+}
+
+}

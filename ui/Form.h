@@ -1,0 +1,100 @@
+#pragma once
+// A form owns its controls in z-order (first added lies lowest), paints the windowless ones into
+// a back buffer, and routes plain pointer and key events to them: hit test topmost first among
+// shown controls, enter and leave when the control under the pointer changes, and capture from
+// a press until its release so that move and release go to the pressed control.
+
+#include "ui/Control.h"
+
+#include <memory>
+#include <vector>
+
+namespace ui {
+
+class PictureBox;
+
+// What the platform does for a form: repaint it, and mirror a native control's new state.
+class FormHost {
+public:
+    virtual ~FormHost() = default;
+    virtual void RepaintNeeded() = 0;
+    virtual void NativeControlChanged(Control& control) = 0;
+};
+
+class Form {
+public:
+    explicit Form(platform::TextRenderer& text);
+    Form(Form const&) = delete;
+    Form& operator=(Form const&) = delete;
+
+    template<typename T, typename... Args>
+    T& Add(Args&&... args)
+    {
+        auto control = std::make_unique<T>(std::forward<Args>(args)...);
+        T& added = *control;
+        Adopt(std::move(control), nullptr);
+        return added;
+    }
+
+    // A control placed inside a picture box, in its user units, clipped to it.
+    template<typename T, typename... Args>
+    T& AddInside(PictureBox& container, Args&&... args)
+    {
+        auto control = std::make_unique<T>(std::forward<Args>(args)...);
+        T& added = *control;
+        Adopt(std::move(control), &container);
+        return added;
+    }
+
+    std::vector<std::unique_ptr<Control>> const& Controls() const { return m_controls; }
+
+    gfx::Size Size() const { return m_size; }
+    void SetSize(gfx::Size size);
+    Colour BackColour() const { return m_backColour; }
+    void SetBackColour(Colour colour);
+    std::string const& Caption() const { return m_caption; }
+    void SetCaption(std::string caption);
+
+    platform::TextRenderer& Text() const { return m_text; }
+    void SetHost(FormHost* host) { m_host = host; }
+
+    // Paints the back colour and every shown windowless control, lowest first.
+    void Paint(gfx::Image& target) const;
+    bool NeedsPaint() const { return m_needsPaint; }
+
+    // The topmost shown control that takes the pointer at a window pixel.
+    Control* HitTest(gfx::Point windowPixel) const;
+    Control* Hovered() const { return m_hovered; }
+    Control* Captured() const { return m_captured; }
+
+    // Pointer input in window pixels. `buttons` on a move is the mask of buttons held.
+    void PointerDown(gfx::Point at, int button, int shift);
+    void PointerMove(gfx::Point at, int buttons, int shift);
+    void PointerUp(gfx::Point at, int button, int shift);
+    // The second press of a double-click: delivered instead of a press, after the first click.
+    void PointerDoubleClick(gfx::Point at);
+    void PointerLeft();
+    // A double-click or key that a native control received itself.
+    void DoubleClickOn(Control& control);
+    void KeyDownOn(Control& control, KeyEvent const& key);
+
+    void ControlChanged(Control& control);
+
+private:
+    void Adopt(std::unique_ptr<Control> control, PictureBox* container);
+    void RequestRepaint();
+    void UpdateHover(gfx::Point at);
+    static MouseEvent EventFor(Control const& control, gfx::Point at, int button, int shift);
+
+    platform::TextRenderer& m_text;
+    std::vector<std::unique_ptr<Control>> m_controls;
+    gfx::Size m_size;
+    Colour m_backColour = 0xF0F0F0;
+    std::string m_caption;
+    FormHost* m_host = nullptr;
+    mutable bool m_needsPaint = true;
+    Control* m_hovered = nullptr;
+    Control* m_captured = nullptr;
+};
+
+}

@@ -1,0 +1,72 @@
+#pragma once
+// A picture box: a fill colour, a persistent picture that keeps what is drawn on it (also while
+// hidden), an optional user coordinate system in which it is drawn on, read from and reports
+// the pointer, and controls placed inside it. The adjuster box, the hue strip, the colour chart,
+// the picture area and the current-colour box are picture boxes.
+
+#include "ui/Control.h"
+
+namespace ui {
+
+class PictureBox final : public Control {
+public:
+    explicit PictureBox(std::string name);
+
+    Colour BackColour() const { return m_backColour; }
+    // Clears the picture to the colour. A value that is no colour changes nothing.
+    void SetBackColour(Colour colour);
+
+    int BorderWidth() const { return m_borderWidth; }
+    void SetBorderWidth(int pixels);
+
+    void SetPlace(Placement place) override;
+
+    // The user scale: the left edge of the inner area is x = left, the right edge x = right, and
+    // likewise for y; either axis may run backwards. Without one, units are inner pixels.
+    void SetScale(float left, float top, float right, float bottom);
+    void ResetScale();
+    float ScaleLeft() const { return m_scaleLeft; }
+    float ScaleTop() const { return m_scaleTop; }
+    float ScaleWidth() const;
+    float ScaleHeight() const;
+
+    // Drawing in user units, kept in the picture.
+    void Clear();
+    void DrawLine(float x1, float y1, float x2, float y2, Colour colour);
+    void FillCircle(float x, float y, float radius, Colour colour);
+    void DrawRect(float x1, float y1, float x2, float y2, Colour colour);
+    // Shows a picture at the top-left corner, as the box's own picture.
+    void SetPicture(gfx::Image const& picture);
+    // Draws srcRect of picture stretched over the user rectangle at x, y of the given size.
+    void PaintPicture(gfx::Image const& picture, float x, float y, float width, float height, gfx::Rect srcRect);
+
+    // The colour of the picture at a point in user units; NoColour outside it.
+    Colour PointColour(float x, float y) const;
+
+    gfx::Image const& Picture() const { return m_picture; }
+    gfx::Size InnerSize() const;
+    // The inner area in window pixels.
+    gfx::Rect InnerBounds() const;
+    // A point in user units as a pixel of the picture (which may lie outside it).
+    gfx::Point UserToPicture(float x, float y) const;
+    // A rectangle in user units as window pixels, for controls placed inside.
+    gfx::Rect UserRectToWindow(Placement place) const;
+
+    void ToOwnUnits(gfx::Point windowPixel, float& x, float& y) const override;
+    void Paint(gfx::Painter& painter, platform::TextRenderer& text) override;
+
+private:
+    void ResizePicture();
+    int UserLengthToPixels(float length, bool horizontal) const;
+
+    Colour m_backColour = 0xF0F0F0;
+    int m_borderWidth = 0;
+    gfx::Image m_picture;
+    bool m_scaled = false;
+    float m_scaleLeft = 0;
+    float m_scaleTop = 0;
+    float m_scaleRight = 0;
+    float m_scaleBottom = 0;
+};
+
+}

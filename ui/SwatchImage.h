@@ -1,0 +1,34 @@
+#pragma once
+// A colour swatch: a fill colour, an optional picture (the skin's empty-slot look), and a
+// single-line border or none. The border tells whether the swatch shows a list entry.
+
+#include "ui/Control.h"
+
+namespace ui {
+
+class SwatchImage final : public Control {
+public:
+    explicit SwatchImage(std::string name);
+
+    Colour BackColour() const { return m_backColour; }
+    void SetBackColour(Colour colour);
+
+    gfx::Image const& Picture() const { return m_picture; }
+    void SetPicture(gfx::Image picture);
+    void ClearPicture();
+
+    bool HasBorder() const { return m_border; }
+    void SetBorder(bool singleLine);
+    bool Flat() const { return m_flat; }
+    void SetFlat(bool flat);
+
+    void Paint(gfx::Painter& painter, platform::TextRenderer& text) override;
+
+private:
+    Colour m_backColour = 0xF0F0F0;
+    gfx::Image m_picture;
+    bool m_border = false;
+    bool m_flat = true;
+};
+
+}
