@@ -39,6 +39,14 @@ bool AlphaImage::SetImageFile(std::string const& path)
     return true;
 }
 
+void AlphaImage::SetBuiltInPicture(gfx::Image picture)
+{
+    m_builtIn = std::move(picture);
+    m_file.clear();
+    m_fileLoaded = false;
+    Changed();
+}
+
 gfx::Image const& AlphaImage::Picture() const
 {
     if (!m_fileLoaded)

@@ -18,6 +18,8 @@ public:
     // states swap instantly. Returns whether the file could be read.
     bool SetImageFile(std::string const& path);
     std::string const& ImageFile() const { return m_file; }
+    // Shows a picture drawn by the program instead of a file.
+    void SetBuiltInPicture(gfx::Image picture);
     gfx::Image const& Picture() const;
 
     // When set, loading a picture gives the control the picture's size.

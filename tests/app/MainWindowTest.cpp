@@ -1,61 +1,55 @@
 // The main window through the fake platform: the current colour, its four texts and copying
 // them to the clipboard, as a user double-clicking the boxes would.
 
-#include "app/MainWindow.h"
-#include "platform/fake/FakeClipboard.h"
-#include "platform/fake/FakeTextRenderer.h"
-
-#include <gtest/gtest.h>
+#include "app/MainWindowFixture.h"
 
 #include <set>
 
 namespace {
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public MainWindowFixture {
 protected:
-    std::string Box(int index) const { return m_window.Controls().YSSR[index]->Text(); }
+    MainWindow() { Window(); }
+
+    std::string Box(int index) { return Controls().YSSR[index]->Text(); }
 
     void DoubleClickBox(int index)
     {
-        ui::Control& box = *m_window.Controls().YSSR[index];
-        m_window.Form().DoubleClickOn(box);
+        ui::Control& box = *Controls().YSSR[index];
+        Window().Form().DoubleClickOn(box);
     }
 
-    void SetCopyPrefix(bool keep) { m_window.Controls().DXAnNiu->UserToggled(keep); }
-
-    platform::fake::FakeTextRenderer m_text;
-    platform::fake::FakeClipboard m_clipboard;
-    app::ZhuJM m_window { { m_text, m_clipboard } };
+    void SetCopyPrefix(bool keep) { Controls().DXAnNiu->UserToggled(keep); }
 };
 
 TEST_F(MainWindow, StartsWithPureRed)
 {
-    EXPECT_EQ(m_window.CurrentColour(), PureRed);
+    EXPECT_EQ(Window().CurrentColour(), PureRed);
     EXPECT_EQ(Box(0), "255,0,0");
     EXPECT_EQ(Box(1), "#FF0000");
     EXPECT_EQ(Box(2), "&HFF");
     EXPECT_EQ(Box(3), "0%,100%,100%,0%");
-    EXPECT_TRUE(m_window.Controls().DXAnNiu->Checked());
+    EXPECT_TRUE(Controls().DXAnNiu->Checked());
 }
 
 TEST_F(MainWindow, SettingAColourFillsTheBoxAndAllFourTexts)
 {
-    m_window.SZYS(13139978);
-    EXPECT_EQ(m_window.CurrentColour(), 13139978);
+    Window().SZYS(13139978);
+    EXPECT_EQ(Window().CurrentColour(), 13139978);
     EXPECT_EQ(Box(0), "10,128,200");
     EXPECT_EQ(Box(1), "#0A80C8");
     EXPECT_EQ(Box(2), "&HC8800A");
     EXPECT_EQ(Box(3), "74%,28%,0%,21%");
 
-    m_window.SZYS(NoColour);
-    m_window.SZYS(16777216);
-    EXPECT_EQ(m_window.CurrentColour(), 13139978) << "no colour leaves everything as it was";
+    Window().SZYS(NoColour);
+    Window().SZYS(16777216);
+    EXPECT_EQ(Window().CurrentColour(), 13139978) << "no colour leaves everything as it was";
     EXPECT_EQ(Box(1), "#0A80C8");
 }
 
 TEST_F(MainWindow, DoubleClickCopiesUnderTheCopyPrefixRule)
 {
-    m_window.SZYS(13139978);
+    Window().SZYS(13139978);
     struct Case {
         int box;
         bool keepPrefix;
@@ -73,17 +67,17 @@ TEST_F(MainWindow, DoubleClickCopiesUnderTheCopyPrefixRule)
 
 TEST_F(MainWindow, EditedTextIsCopiedAsTypedAndChangesNothingElse)
 {
-    m_window.Controls().YSSR[0]->UserEdited("就是这个颜色");
+    Controls().YSSR[0]->UserEdited("就是这个颜色");
     DoubleClickBox(0);
     EXPECT_EQ(m_clipboard.Text(), "就是这个颜色");
-    EXPECT_EQ(m_window.CurrentColour(), PureRed);
+    EXPECT_EQ(Window().CurrentColour(), PureRed);
     EXPECT_EQ(Box(1), "#FF0000");
 
     SetCopyPrefix(false);
-    m_window.Controls().YSSR[1]->UserEdited("颜色#一二三四五六");
+    Controls().YSSR[1]->UserEdited("颜色#一二三四五六");
     DoubleClickBox(1);
     EXPECT_EQ(m_clipboard.Text(), "一二三四五六") << "six characters, not six bytes";
-    m_window.Controls().YSSR[2]->UserEdited("&");
+    Controls().YSSR[2]->UserEdited("&");
     DoubleClickBox(2);
     EXPECT_EQ(m_clipboard.Text(), std::nullopt) << "nothing is left of a text shorter than the prefix";
 }
@@ -99,11 +93,11 @@ TEST_F(MainWindow, ABusyClipboardIsGivenUpOnQuietly)
 
 TEST_F(MainWindow, EveryControlIsThereOnceAndInsideTheWindow)
 {
-    auto const& controls = m_window.Form().Controls();
+    auto const& controls = Window().Form().Controls();
     EXPECT_EQ(controls.size(), 1u + 1 + 2 + 2 + 1 + 4 * 3 + 4 + 1 + 1 + 1 + 1 + 1 + 2 + 18 + 36 + 3 + 4 + 6 * 3 + 1 + 1)
         << "the count of every control of the window";
     std::set<std::string> names;
-    gfx::Rect const window { 0, 0, m_window.Form().Size().width, m_window.Form().Size().height };
+    gfx::Rect const window { 0, 0, Window().Form().Size().width, Window().Form().Size().height };
     for (auto const& control : controls) {
         EXPECT_TRUE(names.insert(control->Name()).second) << control->Name();
         if (control->Container())
@@ -115,9 +109,9 @@ TEST_F(MainWindow, EveryControlIsThereOnceAndInsideTheWindow)
 
 TEST_F(MainWindow, PaintsTheColourBoxAndLeavesTheCornersSeeThrough)
 {
-    auto image = gfx::Image::Create(m_window.Form().Size().width, m_window.Form().Size().height);
-    m_window.Form().Paint(*image);
-    gfx::Rect const box = m_window.Controls().YSK->InnerBounds();
+    auto image = gfx::Image::Create(Window().Form().Size().width, Window().Form().Size().height);
+    Window().Form().Paint(*image);
+    gfx::Rect const box = Controls().YSK->InnerBounds();
     EXPECT_EQ(gfx::ColourFromPixel(*image->PixelAt(box.x + box.width / 2, box.y + box.height / 2)), PureRed);
     EXPECT_EQ(gfx::ColourFromPixel(*image->PixelAt(0, 0)), TransparentKeyColour);
     EXPECT_NE(gfx::ColourFromPixel(*image->PixelAt(20, 300)), TransparentKeyColour);

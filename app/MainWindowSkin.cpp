@@ -1,0 +1,204 @@
+// The main window takes its texts from the settings file and its look from the skin.
+
+#include "app/MainWindow.h"
+
+#include "gfx/ImageDecoder.h"
+#include "shell/SettingsFile.h"
+
+#include <algorithm>
+
+namespace app {
+
+namespace {
+
+// Every "/n" or "/N" of the note becomes a line break.
+std::string NoteText(std::string_view stored)
+{
+    std::string text;
+    for (size_t i = 0; i < stored.size(); ++i) {
+        if (stored[i] == '/' && i + 1 < stored.size() && (stored[i + 1] == 'n' || stored[i + 1] == 'N')) {
+            text += "\r\n";
+            ++i;
+        } else {
+            text += stored[i];
+        }
+    }
+    return text;
+}
+
+// Sizes from a skin are kept to what a window and its pictures can hold.
+int Length(int value) { return std::clamp(value, 0, 16384); }
+
+ui::Placement PlaceOf(skin::Geometry g)
+{
+    return { static_cast<float>(g.left), static_cast<float>(g.top), static_cast<float>(Length(g.width)),
+        static_cast<float>(Length(g.height)) };
+}
+
+void Position(ui::Control& control, skin::Position position)
+{
+    control.SetPosition(static_cast<float>(position.left), static_cast<float>(position.top));
+}
+
+}
+
+void ZhuJM::LoadUiTexts()
+{
+    m_services.showStatus("软件语言配置中...");
+    INIDX& settings = m_services.settingsIni;
+    std::string const title = ReadSetting(settings, settings::Title);
+    m_controls.BiaoTiLan->SetText(title);
+    m_form.SetCaption(title);
+
+    m_skinFolder = m_services.programFolder + "\\skin\\" + ReadSetting(settings, settings::SkinName) + "\\";
+    m_skinIni.IniName(m_skinFolder + "shizhi.ini");
+
+    for (int n = 0; n < 4; ++n)
+        m_controls.YSBQ[n]->SetText(ReadSetting(settings, settings::NotationLabel[n]));
+    m_controls.TiShiBiaoQian->SetText(ReadSetting(settings, settings::HintLabel));
+    m_controls.DXAnNiu->SetCaption(ReadSetting(settings, settings::CopyPrefixCaption));
+    for (int n = 0; n < 2; ++n)
+        m_controls.MB1BQ[n]->SetText(ReadSetting(settings, settings::ListPanelLabel[n]));
+    for (int n = 0; n < 6; ++n)
+        m_controls.MB4BQ[n]->SetText(ReadSetting(settings, settings::HotkeyPanelLabel[n]));
+
+    m_controls.BeiZhu->SetText(NoteText(ReadSetting(settings, settings::Note)));
+    m_recentListText = ReadSetting(settings, settings::RecentColours);
+    m_savedListText = ReadSetting(settings, settings::SavedColours);
+    // FIXME: The bottom ticker's links are fetched from the maker's page once it can be reached.
+}
+
+void ZhuJM::LoadSkin()
+{
+    m_services.showStatus("初始化界面...");
+    skin::SkinDescription const skin = skin::ReadSkinDescription(m_skinIni);
+    // A skin without a background size (no shizhi.ini at all, most often) would shrink the
+    // window to nothing: the built-in look stays instead.
+    if (skin.backgroundWidth > 0 && skin.backgroundHeight > 0)
+        ApplySkin(skin);
+    else
+        SZYS(PureRed);
+    m_services.showStatus("初始化功能...");
+
+    // The shared pictures of panel 1, the same for every skin.
+    std::string const shared = m_services.programFolder + "\\skin\\";
+    ui::PictureBox& picture = *m_controls.TPGGK;
+    if (auto logo = gfx::LoadImageFile(shared + "logo.jpg")) {
+        picture.SetPicture(*logo);
+        gfx::Size const inner = picture.InnerSize();
+        picture.PaintPicture(*logo, 0, 0, static_cast<float>(inner.width), static_cast<float>(inner.height),
+            { 0, 0, 111, 63 });
+    }
+    ui::WebBrowserBox& page = *m_controls.WYK;
+    gfx::Size const pictureInner = picture.InnerSize();
+    page.SetPlace({ -1, -1, static_cast<float>(pictureInner.width + 2), static_cast<float>(pictureInner.height + 2) });
+    ui::PictureBox& chart = *m_controls.YDYSK;
+    if (auto chartPicture = gfx::LoadImageFile(shared + "ydys.bmp")) {
+        chart.SetPicture(*chartPicture);
+        gfx::Size const inner = chart.InnerSize();
+        chart.PaintPicture(*chartPicture, 0, 0, static_cast<float>(inner.width), static_cast<float>(inner.height),
+            { 0, 0, 247, 157 });
+    }
+
+    PaintHueStrip();
+    m_controls.TSBK->SetScale(-1, 101, 101, -1);
+    ui::Placement pointer = m_controls.TSYQ->Place();
+    m_controls.TSYQ->SetPlace({ 50, pointer.top, 4, 4 });
+    DrawAdjusterBox(180);
+}
+
+void ZhuJM::ApplySkin(skin::SkinDescription const& skin)
+{
+    MainWindowControls& c = m_controls;
+    m_skinLoaded = true;
+    int const width = Length(skin.backgroundWidth);
+    int const height = Length(skin.backgroundHeight);
+    c.bj->SetPlace({ 0, 0, static_cast<float>(width), static_cast<float>(height) });
+    ShowImage(*c.bj, skin.background);
+    m_form.SetSize({ width, height });
+
+    Position(*c.BiaoTiLan, skin.title);
+    m_dragRegionWidth = skin.dragRegionWidth;
+    m_dragRegionHeight = skin.dragRegionHeight;
+
+    for (auto [button, description] : { std::pair { &m_minimise, &skin.minimise }, std::pair { &m_close, &skin.close },
+             std::pair { &m_pick, &skin.pick }, std::pair { &m_capture, &skin.capture } }) {
+        button->images = description->images;
+        button->control->SetPlace(PlaceOf(description->geometry));
+        ShowImage(*button->control, button->images.normal);
+    }
+
+    SZYS(PureRed);
+    c.YSK->SetPlace(PlaceOf(skin.colourBox));
+    for (int n = 0; n < 4; ++n) {
+        Position(*c.YSBQ[n], skin.notationCaptions[n]);
+        c.YSSR[n]->SetPlace(PlaceOf(skin.notationBoxes[n]));
+        ShowImage(*c.DBSRK[n], skin.notationFrames[n]);
+        c.DBSRK[n]->SetPlace(c.YSSR[n]->Place());
+        m_tabImages[n] = skin.tabs[n].images;
+        ShowImage(*c.Mianban[n], m_tabImages[n].normal);
+        c.Mianban[n]->SetPlace(PlaceOf(skin.tabs[n].geometry));
+    }
+    Position(*c.TiShiBiaoQian, skin.hint);
+    Position(*c.DXAnNiu, skin.copyPrefix);
+
+    c.FengGeXian->SetPlace(PlaceOf(skin.separator));
+    ShowImage(*c.FengGeXian, skin.separatorImage);
+    c.DBTP->SetPlace(PlaceOf(skin.bottomStrip));
+    ShowImage(*c.DBTP, skin.bottomImage);
+    ui::Placement const strip = c.DBTP->Place();
+    c.DBBT->SetPlace({ strip.left + 10, strip.top + 2, std::max(0.0f, strip.width - 10), std::max(0.0f, strip.height - 4) });
+
+    for (int n = 0; n < 2; ++n)
+        Position(*c.MB1BQ[n], skin.listCaptions[n]);
+    LayOutGrid(skin.recentGrid, c.ZJHQYS.data(), RecentSwatchCount);
+    LayOutGrid(skin.savedGrid, c.WBCYS.data(), SavedSwatchCount);
+
+    c.YDYSK->SetPlace(PlaceOf(skin.chartBox));
+    c.TPGGK->SetPlace(PlaceOf(skin.pictureBox));
+
+    c.TSBK->SetPlace(PlaceOf(skin.adjusterBox));
+    c.TSTK->SetPlace(PlaceOf(skin.hueStrip));
+    ShowImage(*c.TSZZ, skin.huePointer);
+    Position(*c.TSZZ, skin.huePointerPosition);
+
+    for (int j = 0; j < 6; ++j) {
+        Position(*c.MB4BQ[j], skin.hotkeyCaptions[j]);
+        ui::Control& input = j < 5 ? static_cast<ui::Control&>(*c.MB4SRK[j]) : *c.XQK;
+        input.SetPlace(PlaceOf(skin.hotkeyInputs[j]));
+        ShowImage(*c.MB4DK[j], skin.hotkeyFrame);
+        c.MB4DK[j]->SetPlace(input.Place());
+    }
+    c.BeiZhu->SetPlace(PlaceOf(skin.note));
+    m_save.images = skin.save.images;
+    c.BCSZAN->SetPlace(PlaceOf(skin.save.geometry));
+    ShowImage(*c.BCSZAN, m_save.images.normal);
+}
+
+void ZhuJM::LayOutGrid(skin::SwatchGrid const& grid, ui::SwatchImage* const* swatches, int count)
+{
+    // A grid that cannot be laid out as a whole keeps its built-in places.
+    for (int j = 0; j < count; ++j) {
+        if (!skin::SwatchPlaceOf(grid, j))
+            return;
+    }
+    auto const placeholder = gfx::LoadImageFile(m_skinFolder + grid.placeholder);
+    for (int j = 0; j < count; ++j) {
+        auto const place = *skin::SwatchPlaceOf(grid, j);
+        int const side = Length(place.size);
+        swatches[j]->SetPlace({ static_cast<float>(place.left), static_cast<float>(place.top),
+            static_cast<float>(side), static_cast<float>(side) });
+        swatches[j]->SetPicture(placeholder ? placeholder->Clone() : gfx::Image());
+        swatches[j]->SetBorder(false);
+        swatches[j]->SetFlat(true);
+    }
+}
+
+void ZhuJM::ShowImage(ui::AlphaImage& control, std::string const& name)
+{
+    if (!m_skinLoaded)
+        return;
+    control.SetImageFile(m_skinFolder + name);
+}
+
+}

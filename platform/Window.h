@@ -1,0 +1,19 @@
+#pragma once
+// The main window as the program moves, hides and shows it. Positions are screen pixels of the
+// window's top-left corner.
+
+#include "gfx/Geometry.h"
+
+namespace platform {
+
+class Window {
+public:
+    virtual ~Window() = default;
+    virtual gfx::Point Position() const = 0;
+    virtual void MoveTo(gfx::Point topLeft) = 0;
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    virtual bool IsVisible() const = 0;
+};
+
+}

@@ -1,0 +1,136 @@
+// The window's chrome through pointer events: tabs and panels, button pictures, dragging by the
+// title area, the link text's colour, the tray and closing.
+
+#include "MainWindowFixture.h"
+
+namespace {
+
+class Chrome : public MainWindowFixture {
+protected:
+    Chrome()
+    {
+        WriteFile("path.ini", "[RJSZ]\r\nPiFu=Test\r\nbtwz=取色器\r\n");
+        WriteFile("skin/Test/shizhi.ini",
+            "[TouBu]\r\nBeiJingTu_W=300\r\nBeiJingTu_H=400\r\nBTFW_W=200\r\nBTFW_H=30\r\n"
+            "AnNiu_GB_ZC=close.png\r\nAnNiu_GB_JG=close_hover.png\r\nAnNiu_GB_L=270\r\nAnNiu_GB_T=0\r\n"
+            "AnNiu_GB_W=30\r\nAnNiu_GB_H=30\r\n"
+            "[MianBanTuBiaoBu]\r\n"
+            "AnNiu0_zc=t0.png\r\nAnNiu0_jg=t0h.png\r\nAnNiu0_ax=t0s.png\r\nAnNiu0_L=0\r\nAnNiu0_T=100\r\nAnNiu0_W=50\r\nAnNiu0_H=20\r\n"
+            "AnNiu2_zc=t2.png\r\nAnNiu2_jg=t2h.png\r\nAnNiu2_ax=t2s.png\r\nAnNiu2_L=100\r\nAnNiu2_T=100\r\nAnNiu2_W=50\r\nAnNiu2_H=20\r\n"
+            "[DiBu]\r\nDiBuTuPian_L=0\r\nDiBuTuPian_T=370\r\nDiBuTuPian_W=300\r\nDiBuTuPian_H=30\r\n"
+            "[MianBan2]\r\nTiaoSeBan_L=10\r\nTiaoSeBan_T=150\r\nTiaoSeBan_W=102\r\nTiaoSeBan_H=102\r\n"
+            "TiaoSeTiao_L=130\r\nTiaoSeTiao_T=150\r\nTiaoSeTiao_W=13\r\nTiaoSeTiao_H=180\r\n");
+        m_fakeWindow.MoveTo({ 10, 10 });
+        EXPECT_TRUE(Window().CSHZJM());
+    }
+
+    void Click(gfx::Point at)
+    {
+        Window().Form().PointerMove(at, 0, 0);
+        Window().Form().PointerDown(at, ui::LeftButton, 0);
+        Window().Form().PointerUp(at, ui::LeftButton, 0);
+    }
+
+    std::string Image(ui::AlphaImage const* control) { return control->ImageFile().substr(Window().SkinFolder().size()); }
+};
+
+TEST_F(Chrome, StartUpShowsTheFirstPanelAndTheWindow)
+{
+    EXPECT_TRUE(m_fakeWindow.IsVisible());
+    EXPECT_EQ(Window().CurrentPanel(), 0);
+    EXPECT_TRUE(Controls().ZJHQYS[0]->Shown());
+    EXPECT_FALSE(Controls().TSBK->Shown());
+    EXPECT_EQ(Image(Controls().Mianban[0]), "t0s.png");
+    EXPECT_EQ(m_statuses.back(), "注册软件快捷键...");
+}
+
+TEST_F(Chrome, TabsSwitchPanelsAndKeepTheirSelectedPicture)
+{
+    Click({ 110, 105 });
+    EXPECT_EQ(Window().CurrentPanel(), 2);
+    EXPECT_TRUE(Controls().TSBK->Shown());
+    EXPECT_FALSE(Controls().WBCYS[0]->Shown());
+    EXPECT_EQ(Image(Controls().Mianban[2]), "t2s.png");
+    EXPECT_EQ(Image(Controls().Mianban[0]), "t0.png");
+    // Showing the adjuster takes the colour under its pointer.
+    EXPECT_NE(Window().CurrentColour(), PureRed);
+
+    Window().Form().PointerMove({ 5, 105 }, 0, 0);
+    EXPECT_EQ(Image(Controls().Mianban[0]), "t0h.png");
+    Window().Form().PointerMove({ 110, 105 }, 0, 0);
+    EXPECT_EQ(Image(Controls().Mianban[0]), "t0.png");
+    EXPECT_EQ(Image(Controls().Mianban[2]), "t2s.png") << "the selected tab ignores the pointer";
+
+    Window().SZYS(0x123456);
+    Click({ 110, 105 });
+    EXPECT_EQ(Window().CurrentColour(), 0x123456) << "the panel already shown is not refreshed";
+}
+
+TEST_F(Chrome, ButtonsShowHoverAndNormal)
+{
+    Window().Form().PointerMove({ 280, 10 }, 0, 0);
+    EXPECT_EQ(Image(Controls().GBANT), "close_hover.png");
+    Window().Form().PointerMove({ 150, 200 }, 0, 0);
+    EXPECT_EQ(Image(Controls().GBANT), "close.png");
+}
+
+TEST_F(Chrome, TheTitleAreaDragsTheWindowAndStopsAtTheScreenEdge)
+{
+    ui::Form& form = Window().Form();
+    form.PointerDown({ 200, 5 }, ui::LeftButton, 0);
+    EXPECT_FALSE(Window().DragActive()) << "the region ends before its width";
+    form.PointerUp({ 200, 5 }, ui::LeftButton, 0);
+    form.PointerDown({ 199, 5 }, ui::LeftButton, 0);
+    EXPECT_TRUE(Window().DragActive());
+    form.PointerMove({ 219, 15 }, ui::LeftButton, 0);
+    EXPECT_EQ(m_fakeWindow.Position(), (gfx::Point { 30, 20 }));
+    form.PointerMove({ 100, 0 }, ui::LeftButton, 0);
+    EXPECT_EQ(m_fakeWindow.Position(), (gfx::Point { 0, 15 })) << "held at the left edge";
+    form.PointerUp({ 100, 0 }, ui::LeftButton, 0);
+    EXPECT_FALSE(Window().DragActive());
+    form.PointerMove({ 150, 10 }, 0, 0);
+    EXPECT_EQ(m_fakeWindow.Position(), (gfx::Point { 0, 15 }));
+
+    form.PointerDown({ 50, 5 }, ui::RightButton, 0);
+    EXPECT_FALSE(Window().DragActive());
+}
+
+TEST_F(Chrome, TheLinkTurnsRedUnderThePointerAndBlackOnTheStripOrBackground)
+{
+    ui::Form& form = Window().Form();
+    form.PointerMove({ 50, 380 }, 0, 0);
+    EXPECT_EQ(Controls().DBBT->ForeColour(), 255);
+    form.PointerMove({ 5, 371 }, 0, 0);
+    EXPECT_EQ(Controls().DBBT->ForeColour(), 0) << "entering the strip";
+    form.PointerMove({ 50, 380 }, 0, 0);
+    form.PointerMove({ 150, 300 }, 0, 0);
+    EXPECT_EQ(Controls().DBBT->ForeColour(), 0) << "moving over the background";
+}
+
+TEST_F(Chrome, TheTrayHidesAndRestoresTheWindow)
+{
+    EXPECT_EQ(Window().VisibilityMarker(), "");
+    Window().ToggleTray();
+    EXPECT_TRUE(m_fakeWindow.IsVisible()) << "the first toggle only restores";
+    EXPECT_EQ(Window().VisibilityMarker(), "1");
+    Window().HideToTray();
+    EXPECT_FALSE(m_fakeWindow.IsVisible());
+    EXPECT_EQ(m_tray.Icons(), (std::vector<std::string> { "取色器" }));
+    Window().TrayCallback(513);
+    Window().TrayCallback(512);
+    EXPECT_FALSE(m_fakeWindow.IsVisible()) << "only a release restores";
+    Window().TrayCallback(platform::TrayRightButtonUp);
+    EXPECT_TRUE(m_fakeWindow.IsVisible());
+    EXPECT_TRUE(m_tray.Icons().empty());
+}
+
+TEST_F(Chrome, ClosingReleasesEveryHotkeyAndEnds)
+{
+    for (int id = 1; id <= 5; ++id)
+        m_hotkeys.Hold(id);
+    Click({ 280, 10 });
+    EXPECT_TRUE(m_hotkeys.Registered().empty());
+    EXPECT_EQ(m_ended, 1);
+}
+
+}

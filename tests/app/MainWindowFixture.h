@@ -1,0 +1,58 @@
+#pragma once
+// The main window on the fake platform: a program folder of its own on disk, an in-memory
+// clipboard, text as blocks, and a window, tray and hotkeys that record what happens to them.
+
+#include "app/MainWindow.h"
+#include "platform/fake/FakeClipboard.h"
+#include "platform/fake/FakeSystem.h"
+#include "platform/fake/FakeTextRenderer.h"
+#include "platform/fake/FakeWindow.h"
+#include "shell/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class MainWindowFixture : public ::testing::Test {
+protected:
+    MainWindowFixture() { m_settingsIni.IniName(SettingsFilePath(m_system.ProgramFolder())); }
+
+    // The window as start-up makes it; the files a test wants must be written before.
+    app::ZhuJM& Window()
+    {
+        if (!m_window) {
+            m_window = std::make_unique<app::ZhuJM>(app::MainWindowServices {
+                m_text, m_clipboard, m_system.Profiles(), m_settingsIni, m_system.ProgramFolder(),
+                [this](std::string_view status) { m_statuses.emplace_back(status); },
+                [this](std::string_view) { return m_answerOk; }, [this] { ++m_ended; } });
+            m_window->AttachShell({ &m_fakeWindow, &m_tray, &m_hotkeys });
+        }
+        return *m_window;
+    }
+
+    app::MainWindowControls const& Controls() { return Window().Controls(); }
+
+    // A file in the program folder, written in the Chinese code page ("skin/Flat/shizhi.ini").
+    void WriteFile(std::string const& relative, std::string_view utf8Content)
+    {
+        auto const path = std::filesystem::path(m_system.ProgramFolder()) / relative;
+        std::filesystem::create_directories(path.parent_path());
+        WriteRaw(path, m_system.AnsiCodePage().FromUtf8(utf8Content));
+    }
+    static void WriteRaw(std::filesystem::path const& path, std::string const& bytes);
+
+    platform::fake::FakeSystem m_system;
+    platform::fake::FakeTextRenderer m_text;
+    platform::fake::FakeClipboard m_clipboard;
+    platform::fake::FakeWindow m_fakeWindow;
+    platform::fake::FakeTray m_tray;
+    platform::fake::FakeHotkeys m_hotkeys;
+    INIDX m_settingsIni { m_system.Profiles() };
+    std::vector<std::string> m_statuses;
+    bool m_answerOk = true;
+    int m_ended = 0;
+    std::unique_ptr<app::ZhuJM> m_window;
+};
