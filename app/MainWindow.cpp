@@ -57,6 +57,7 @@ bool ZhuJM::CSHZJM()
     if (RegisterHotkeys(m_hotkeyText.Text()) != RegistrationSucceeded
         && !m_services.askOkCancel("热键设置失败,是否继续程序（热键不能使用）"))
         return false;
+    m_services.hideSplash();
     if (m_shell.window)
         m_shell.window->Show();
     return true;

@@ -32,6 +32,8 @@ struct MainWindowServices {
     std::function<bool(std::string_view)> askOkCancel = [](std::string_view) { return true; };
     // Ends the process at once.
     std::function<void()> endProgram = [] { };
+    // The splash goes away just before the main window shows.
+    std::function<void()> hideSplash = [] { };
 };
 
 // What only exists once the form has a window of its own.

@@ -1,0 +1,27 @@
+#pragma once
+// Time that passes only when the program waits for events.
+
+#include "platform/EventLoop.h"
+
+namespace platform::fake {
+
+class FakeEventLoop final : public EventLoop {
+public:
+    double NowSeconds() const override { return m_now; }
+    void ServeEvents(double maxWaitSeconds) override
+    {
+        ++m_serves;
+        m_now += maxWaitSeconds < m_step ? maxWaitSeconds : m_step;
+    }
+
+    int Serves() const { return m_serves; }
+    // How long each wait takes at most before an event comes in.
+    void SetStep(double seconds) { m_step = seconds; }
+
+private:
+    double m_now = 1000;
+    double m_step = 0.1;
+    int m_serves = 0;
+};
+
+}

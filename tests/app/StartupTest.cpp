@@ -1,0 +1,71 @@
+// Start-up through the fake platform: the splash's texts and its minimum time, the order of the
+// status texts, and the main window shown last.
+
+#include "MainWindowFixture.h"
+#include "app/Startup.h"
+#include "platform/fake/FakeEventLoop.h"
+
+namespace {
+
+class Start : public MainWindowFixture {
+protected:
+    Start()
+    {
+        WriteFile("path.ini", "[RJSZ]\r\nbtwz=取色器\r\nFont=宋体\r\n");
+    }
+
+    bool Run()
+    {
+        m_startup = std::make_unique<app::Startup>(
+            app::MainWindowServices { m_text, m_clipboard, m_system.Profiles(), m_settingsIni, m_system.ProgramFolder(),
+                [](std::string_view) { }, [](std::string_view) { return true; }, [this] { ++m_ended; } },
+            app::StartupPlatform { m_loop,
+                [this](ui::Form&) {
+                    m_splashShownAt = m_loop.NowSeconds();
+                    auto window = std::make_unique<platform::fake::FakeWindow>();
+                    window->Show();
+                    m_splashWindow = window.get();
+                    return std::unique_ptr<platform::Window>(std::move(window));
+                },
+                [this](app::ZhuJM&) {
+                    m_mainMadeAt = m_loop.NowSeconds();
+                    return app::MainWindowShell { &m_fakeWindow, &m_tray, &m_hotkeys };
+                } });
+        return m_startup->Run();
+    }
+
+    platform::fake::FakeEventLoop m_loop;
+    std::unique_ptr<app::Startup> m_startup;
+    platform::fake::FakeWindow* m_splashWindow = nullptr;
+    double m_splashShownAt = 0;
+    double m_mainMadeAt = 0;
+};
+
+TEST_F(Start, TheSplashStaysUpServingEventsThenTheMainWindowShows)
+{
+    ASSERT_TRUE(Run());
+    EXPECT_GE(m_mainMadeAt - m_splashShownAt, app::SplashSeconds);
+    EXPECT_LT(m_mainMadeAt - m_splashShownAt, app::SplashSeconds + 0.01);
+    EXPECT_GE(m_loop.Serves(), 15) << "events are served all along";
+    EXPECT_EQ(m_startup->Splash().BTL().Text(), "取色器");
+    EXPECT_EQ(m_startup->Splash().BTL().Style().font.name, "宋体");
+    EXPECT_EQ(m_startup->Splash().ZTL().Text(), "注册软件快捷键...") << "the last status before the window shows";
+    EXPECT_FALSE(m_splashWindow->IsVisible());
+    EXPECT_TRUE(m_fakeWindow.IsVisible());
+}
+
+TEST_F(Start, ALongWaitIsStillCutAtTheSplashTime)
+{
+    m_loop.SetStep(10);
+    ASSERT_TRUE(Run());
+    EXPECT_DOUBLE_EQ(m_mainMadeAt - m_splashShownAt, app::SplashSeconds);
+}
+
+TEST_F(Start, StatusTextsComeInOrder)
+{
+    Window().CSHZJM();
+    EXPECT_EQ(m_statuses,
+        (std::vector<std::string> { "软件语言配置中...", "初始化界面...", "初始化功能...", "注册软件快捷键..." }));
+}
+
+}
