@@ -2,21 +2,31 @@
 # Makes the Wine prefix named by $WINEPREFIX unless it is complete already. Safe to call from
 # several processes at once: one makes it, the others wait for it.
 #
-# The prefix is complete when system.reg exists; Wine writes the registry only when its server
-# exits, so the maker waits for that. A crash must end the program instead of leaving it alive
-# behind the debugger's dialog, where a test would take it for running.
+# The prefix is complete when its registry is on disk with our two settings; Wine writes the
+# registry only when its server exits, so the maker waits for that.
+# - A crash must end the program instead of leaving it alive behind the debugger's dialog, where
+#   a test would take it for running.
+# - Windows are not handed to a window manager: there is none on the test display, and waiting
+#   for one makes every hide take two seconds.
 set -euo pipefail
 : "${WINEPREFIX:?}"
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree=d;mshtml=d"
 
-[ -f "$WINEPREFIX/system.reg" ] && exit 0
+complete() {
+  [ -f "$WINEPREFIX/system.reg" ] && grep -q '"ShowCrashDialog"=dword:00000000' "$WINEPREFIX/user.reg" 2>/dev/null \
+    && grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null
+}
+
+complete && exit 0
 mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX.lock"
 flock -w 300 9
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i >/dev/null 2>&1 9>&-
+if ! complete; then
+  timeout 120 wineserver -w 9>&- || true
+  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 9>&-
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 9>&-
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 9>&-
   timeout 120 wineserver -w 9>&-
-  [ -f "$WINEPREFIX/system.reg" ] || { echo "wineprefix: wineboot left no registry in $WINEPREFIX" >&2; exit 1; }
+  complete || { echo "wineprefix: the registry of $WINEPREFIX is not complete" >&2; exit 1; }
 fi

@@ -175,35 +175,17 @@ def wait_for_wineserver_exit(prefix, env, timeout=SERVER_EXIT_TIMEOUT, log=None)
             f'`WINEPREFIX={prefix} wineserver -k`. ({e})') from None
 
 
-_QUIET_CRASH = re.compile(r'^\[Software\\\\Wine\\\\WineDbg\][^\[]*^"ShowCrashDialog"=dword:00000000$', re.M)
-
-
-def _quiet_crash_dialog(prefix, env, log):
-    # Without this a crash opens winedbg's dialog and the crashed process stays alive
-    # behind it, so "still running" would pass; now it dies and the backtrace goes to the log.
-    try:
-        with open(os.path.join(prefix, 'user.reg'), encoding='utf-8', errors='replace') as f:
-            if _QUIET_CRASH.search(f.read()):
-                return
-    except OSError:
-        pass
-    run(['wine', 'reg', 'add', r'HKCU\Software\Wine\WineDbg', '/v', 'ShowCrashDialog',
-         '/t', 'REG_DWORD', '/d', '0', '/f'], env=dict(env, WINEPREFIX=prefix), timeout=60, log=log)
-
-
 def has_prefix(prefix):
     return os.path.isfile(os.path.join(prefix, 'system.reg'))
 
 
 def make_prefix(prefix, display, log_path=os.devnull, lock_timeout=300):
-    """Creates the Wine prefix unless it has a system.reg; returns True when it made one.
+    """Makes the Wine prefix complete (registry on disk with the test bed's settings).
 
     scripts/wineprefix.sh does the work, under the same lock that ctest's Win32 tests take
     when they get to the prefix first.
     """
     prefix = os.path.abspath(prefix)
-    if has_prefix(prefix):
-        return False
     with open(log_path, 'ab') as log:
         run([PREFIX_SCRIPT], env=wine_env(prefix, display), timeout=lock_timeout + PREFIX_BOOT_TIMEOUT, log=log)
     if not has_prefix(prefix):
@@ -352,7 +334,9 @@ class Session:
     ini: {key: value} for [RJSZ], {section: {key: value}}, raw bytes, or None for no path.ini.
     """
 
-    def __init__(self, ini=None, *, launch=True, exe=None, prefix=None, startup_timeout=30):
+    def __init__(self, ini=None, *, launch=True, exe=None, prefix=None, startup_timeout=30, shipped=False):
+        # With shipped, the program folder is the one the build made: path.ini and skin\ beside the exe.
+        self.shipped = shipped
         self.ini = ini
         self.exe = exe or os.environ.get('PICKER_EXE')
         prefix = prefix or os.environ.get('PICKER_WINEPREFIX')
@@ -383,6 +367,10 @@ class Session:
                 if not os.path.isfile(self.exe):
                     raise HarnessError(f'PICKER_EXE {self.exe} does not exist; build it first')
                 shutil.copy2(self.exe, self.program_dir)
+                if self.shipped:
+                    built = os.path.dirname(os.path.abspath(self.exe))
+                    shutil.copy2(os.path.join(built, 'path.ini'), self.program_dir)
+                    shutil.copytree(os.path.join(built, 'skin'), os.path.join(self.program_dir, 'skin'))
             if self.ini is not None:
                 with open(self.settings_path, 'wb') as f:
                     f.write(ini_bytes(self.ini))
@@ -478,7 +466,6 @@ class Session:
                 # Only from here on is the prefix's server ours to wait for (or kill) at teardown.
                 self._wine_used = True
                 make_prefix(self.prefix, self.display, log.name)
-                _quiet_crash_dialog(self.prefix, env, log)
         with self._log('wine.log') as log:
             self.program = subprocess.Popen(
                 ['wine', os.path.join(self.program_dir, os.path.basename(self.exe))],
@@ -716,9 +703,6 @@ def main(argv=None):
     if not args.prefix:
         ap.error('set PICKER_WINEPREFIX or pass --prefix')
     prefix = os.path.abspath(args.prefix)
-    if has_prefix(prefix):
-        print(f'Wine prefix {prefix} is ready')
-        return 0
     started = time.monotonic()
     work = tempfile.mkdtemp(prefix='picker-prefix-')
     try:
@@ -726,7 +710,7 @@ def main(argv=None):
             make_prefix(prefix, x.display, os.path.join(work, 'wineboot.log'))
     finally:
         shutil.rmtree(work, ignore_errors=True)
-    print(f'made Wine prefix {prefix} in {time.monotonic() - started:.1f} s')
+    print(f'Wine prefix {prefix} ready in {time.monotonic() - started:.1f} s')
     return 0
 
 

@@ -1,0 +1,64 @@
+#include "platform/win32/DpiAwareness.h"
+
+#include <windows.h>
+
+namespace platform::win32 {
+
+namespace {
+
+// Looked up at run time: the first exists from Windows 10 1703, the second from 8.1 (in shcore,
+// which older systems lack). Wine 8 has both but refuses the first.
+using SetContextFunction = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT);
+using SetAwarenessFunction = HRESULT(WINAPI*)(int);
+constexpr int ProcessPerMonitorDpiAware = 2;
+
+template<typename Function>
+Function Lookup(HMODULE module, char const* name)
+{
+    if (!module)
+        return nullptr;
+    // The usual way from a looked-up procedure to its real type.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+// A library loaded for one look-up, freed afterwards.
+class LoadedLibrary {
+public:
+    explicit LoadedLibrary(wchar_t const* name)
+        : m_module(LoadLibraryW(name))
+    {
+    }
+    ~LoadedLibrary()
+    {
+        if (m_module)
+            FreeLibrary(m_module);
+    }
+    LoadedLibrary(LoadedLibrary const&) = delete;
+    LoadedLibrary& operator=(LoadedLibrary const&) = delete;
+
+    HMODULE Get() const { return m_module; }
+
+private:
+    HMODULE m_module;
+};
+
+}
+
+DpiAwareness EnableDpiAwareness()
+{
+    auto const setContext = Lookup<SetContextFunction>(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext");
+    if (setContext && setContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2))
+        return DpiAwareness::PerMonitorV2;
+
+    {
+        LoadedLibrary const shcore(L"shcore.dll");
+        auto const setAwareness = Lookup<SetAwarenessFunction>(shcore.Get(), "SetProcessDpiAwareness");
+        // E_ACCESSDENIED: awareness was set before (by a manifest, or an earlier call).
+        if (setAwareness && SUCCEEDED(setAwareness(ProcessPerMonitorDpiAware)))
+            return DpiAwareness::PerMonitor;
+    }
+
+    return SetProcessDPIAware() ? DpiAwareness::System : DpiAwareness::None;
+}
+
+}

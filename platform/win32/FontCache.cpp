@@ -1,0 +1,60 @@
+#include "platform/win32/FontCache.h"
+
+#include "platform/win32/Unicode.h"
+
+#include <algorithm>
+#include <cwchar>
+
+namespace platform::win32 {
+
+namespace {
+
+int ScreenPixelsPerInch()
+{
+    WindowDc const screen(nullptr);
+    int const dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
+    return dpi > 0 ? dpi : 96;
+}
+
+std::wstring MessageFontName()
+{
+    NONCLIENTMETRICSW metrics {};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return {};
+    return metrics.lfMessageFont.lfFaceName;
+}
+
+}
+
+HFONT FontCache::Get(Font const& font)
+{
+    auto const found
+        = std::find_if(m_fonts.begin(), m_fonts.end(), [&](auto const& entry) { return entry.first == font; });
+    if (found != m_fonts.end())
+        return found->second.Get();
+    HFONT const made = Make(font);
+    if (made)
+        m_fonts.emplace_back(font, OwnedFont(made));
+    return made;
+}
+
+HFONT FontCache::Make(Font const& font)
+{
+    LOGFONTW description {};
+    // Skin files may say anything; a font is at least one point and at most a screen high.
+    int const points = std::clamp(font.pointSize, 1, 1000);
+    description.lfHeight = -MulDiv(points, ScreenPixelsPerInch(), 72);
+    description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    description.lfCharSet = DEFAULT_CHARSET;
+    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    description.lfQuality = CLEARTYPE_QUALITY;
+    description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    std::wstring const name = font.name.empty() ? MessageFontName() : Widen(font.name);
+    // A face name longer than GDI holds is cut; GDI then picks the closest face it has.
+    wcsncpy(description.lfFaceName, name.c_str(), LF_FACESIZE - 1);
+    return CreateFontIndirectW(&description);
+}
+
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The native child windows of a form window: an EDIT for every text box, a BUTTON for the check
+// box, a COMBOBOX for the combo box. The model holds their state; this mirrors it into the
+// children and reports what the user does back to the model. The children are skinned: edits and
+// check boxes paint the form's own back buffer behind their text, through a pattern brush.
+// Internal to platform/win32 (includes <windows.h>).
+
+#include "gfx/Image.h"
+#include "platform/win32/Handles.h"
+#include "ui/Form.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform::win32 {
+
+class Win32TextRenderer;
+
+class NativeChildren {
+public:
+    NativeChildren(ui::Form& form, Win32TextRenderer& fonts);
+    ~NativeChildren();
+    NativeChildren(NativeChildren const&) = delete;
+    NativeChildren& operator=(NativeChildren const&) = delete;
+
+    // Makes a child of parent for every native control of the form, the last added on top, and
+    // brings each up to date. The children belong to the parent window and go with it.
+    void Create(HWND parent);
+    // The parent window is gone, and the children with it.
+    void Forget();
+
+    // Mirrors everything about one control into its child.
+    void Sync(ui::Control const& control);
+    // Place and visibility of every child: a container's move or hide changes them without a
+    // word to the control itself.
+    void SyncLayout();
+
+    // WM_COMMAND from a child with its notification code; false when the child is not ours.
+    bool Command(HWND child, int code);
+    // WM_CTLCOLOREDIT and WM_CTLCOLORSTATIC: the brush to paint the child's background with,
+    // prepared in the child's DC; null when the child is not ours or nothing is painted yet.
+    HBRUSH BackgroundFor(HWND child, HDC dc) const;
+    // The back buffer was painted anew: it becomes the children's background, and children with
+    // a new picture behind them are redrawn.
+    void SetBackground(gfx::Image const& backBuffer);
+
+    HWND WindowOf(ui::Control const& control) const;
+
+private:
+    struct Child;
+    struct Background;
+    class EchoGuard;
+
+    Child* Find(HWND window) const;
+    Child* Find(ui::Control const& control) const;
+    void Make(Child& child, HWND parent);
+    void SyncState(Child& child);
+    void SyncPlace(Child& child);
+    void SyncFont(Child& child, platform::Font const& font);
+    void ShowText(Child& child, std::wstring const& text);
+    static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+        DWORD_PTR data);
+
+    ui::Form& m_form;
+    Win32TextRenderer& m_fonts;
+    std::vector<std::unique_ptr<Child>> m_children;
+    std::unique_ptr<Background> m_background;
+    // While the host itself changes a child, the child's notifications are its own echo.
+    int m_echoDepth = 0;
+};
+
+}

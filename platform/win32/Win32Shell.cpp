@@ -1,0 +1,129 @@
+#include "platform/win32/Win32Shell.h"
+
+#include "colour/Hsv.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Unicode.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cwchar>
+#include <vector>
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr UINT TrayIconId = 1;
+
+// A private message, not the mouse-move message: a real move over the window at x = 514 must
+// not be taken for a click on the tray icon.
+constexpr UINT TrayMessage = WM_APP + 1;
+
+NOTIFYICONDATAW TrayRecord(void* window, void* icon)
+{
+    NOTIFYICONDATAW record {};
+    record.cbSize = sizeof record;
+    record.hWnd = static_cast<HWND>(window);
+    record.uID = TrayIconId;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = TrayMessage;
+    record.hIcon = static_cast<HICON>(icon);
+    return record;
+}
+
+}
+
+unsigned TrayCallbackMessage() { return TrayMessage; }
+
+Win32Tray::Win32Tray(void* window, void* icon)
+    : m_window(window)
+    , m_icon(icon)
+{
+}
+
+Win32Tray::~Win32Tray() = default;
+
+bool Win32Tray::AddIcon(std::string_view tip)
+{
+    NOTIFYICONDATAW record = TrayRecord(m_window, m_icon);
+    std::wstring const text = Widen(tip);
+    // The tip holds 127 characters and its terminator.
+    wcsncpy(record.szTip, text.c_str(), std::size(record.szTip) - 1);
+    return Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
+}
+
+bool Win32Tray::RemoveIcon()
+{
+    NOTIFYICONDATAW record = TrayRecord(m_window, m_icon);
+    return Shell_NotifyIconW(NIM_DELETE, &record) != FALSE;
+}
+
+Win32Hotkeys::Win32Hotkeys(void* window)
+    : m_window(window)
+{
+}
+
+bool Win32Hotkeys::Register(int id, int modifiers, int keyCode)
+{
+    return RegisterHotKey(static_cast<HWND>(m_window), id, static_cast<UINT>(modifiers), static_cast<UINT>(keyCode))
+        != FALSE;
+}
+
+void Win32Hotkeys::Unregister(int id) { UnregisterHotKey(static_cast<HWND>(m_window), id); }
+
+AppIcon::AppIcon(int size)
+{
+    BITMAPV5HEADER header {};
+    header.bV5Size = sizeof header;
+    header.bV5Width = size;
+    header.bV5Height = -size;
+    header.bV5Planes = 1;
+    header.bV5BitCount = 32;
+    header.bV5Compression = BI_BITFIELDS;
+    header.bV5RedMask = 0x00FF0000;
+    header.bV5GreenMask = 0x0000FF00;
+    header.bV5BlueMask = 0x000000FF;
+    header.bV5AlphaMask = 0xFF000000;
+    void* bits = nullptr;
+    WindowDc screen(nullptr);
+    GdiObject<HBITMAP> colour(CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
+        &bits, nullptr, 0));
+    GdiObject<HBITMAP> mask(CreateBitmap(size, size, 1, 1, nullptr));
+    if (!colour.Get() || !mask.Get() || !bits)
+        return;
+    // A hue wheel with a white centre, fully transparent outside.
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    double const centre = (size - 1) / 2.0;
+    double const radius = size / 2.0 - 0.5;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            double const dx = x - centre;
+            double const dy = y - centre;
+            double const distance = std::sqrt(dx * dx + dy * dy);
+            std::uint32_t pixel = 0;
+            if (distance <= radius) {
+                double const angle = std::atan2(-dy, dx) * 180.0 / 3.14159265358979323846;
+                auto const hue = static_cast<std::int16_t>(std::lround(angle < 0 ? angle + 360 : angle) % 360);
+                auto const saturation = static_cast<std::int16_t>(std::clamp(distance / radius * 140.0, 0.0, 100.0));
+                Colour const c = GG::HsvToColour(hue, saturation, 100);
+                pixel = 0xFF000000u | static_cast<std::uint32_t>(RedOf(c) << 16 | GreenOf(c) << 8 | BlueOf(c));
+            }
+            pixels[y * size + x] = pixel;
+        }
+    }
+    ICONINFO info {};
+    info.fIcon = TRUE;
+    info.hbmColor = colour.Get();
+    info.hbmMask = mask.Get();
+    m_icon = CreateIconIndirect(&info);
+}
+
+AppIcon::~AppIcon()
+{
+    if (m_icon)
+        DestroyIcon(static_cast<HICON>(m_icon));
+}
+
+}
