@@ -163,6 +163,12 @@ TEST_F(Skin, AGridThatCannotBeLaidOutKeepsItsPlacesAndTheRestApplies)
     m_window.reset();
     Load();
     EXPECT_EQ(Bounds(Controls().WBCYS[3]), savedBefore) << "a swatch beyond 32767 spoils the whole grid";
+
+    skin.replace(skin.find("YanSe0_HS=0"), 11, "YanSe0_HS=40000");
+    UseSkin("Bad3", skin);
+    m_window.reset();
+    Load();
+    EXPECT_EQ(Bounds(Controls().ZJHQYS[7]), recentBefore) << "a column count beyond 16 bits";
 }
 
 TEST_F(Skin, ASkinWithoutItsFolderLeavesTheBuiltInWindow)

@@ -1,0 +1,61 @@
+// Applying the shipped skin happens once at start-up while the window is hidden, and must stay
+// far below one frame. The baseline is one frame itself: 1/60 s of waiting.
+
+#include "app/MainWindow.h"
+#include "platform/fake/FakeClipboard.h"
+#include "platform/fake/FakeSystem.h"
+#include "platform/fake/FakeTextRenderer.h"
+#include "shell/SettingsFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+namespace {
+
+class ShippedProgram {
+public:
+    ShippedProgram()
+    {
+        std::filesystem::copy(PICKER_PACKAGE_DIR, m_system.ProgramFolder(),
+            std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+        m_settings.IniName(SettingsFilePath(m_system.ProgramFolder()));
+    }
+
+    app::MainWindowServices Services()
+    {
+        return { m_text, m_clipboard, m_system.Profiles(), m_settings, m_system.ProgramFolder() };
+    }
+
+private:
+    platform::fake::FakeSystem m_system;
+    platform::fake::FakeTextRenderer m_text;
+    platform::fake::FakeClipboard m_clipboard;
+    INIDX m_settings { m_system.Profiles() };
+};
+
+void SkinApplication(benchmark::State& state)
+{
+    ShippedProgram program;
+    for (auto _ : state) {
+        app::ZhuJM window(program.Services());
+        window.LoadUiTexts();
+        window.LoadSkin();
+        benchmark::DoNotOptimize(window.CurrentColour());
+    }
+}
+BENCHMARK(SkinApplication)->Unit(benchmark::kMillisecond);
+
+void SkinApplication_Baseline(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto const end = std::chrono::steady_clock::now() + std::chrono::microseconds(16667);
+        while (std::chrono::steady_clock::now() < end) {
+        }
+    }
+}
+BENCHMARK(SkinApplication_Baseline)->Unit(benchmark::kMillisecond);
+
+}
