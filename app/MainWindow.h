@@ -107,6 +107,9 @@ private:
     void WireEvents();
     void WireButton(SkinButton& button, std::function<void()> action);
     void WireTab(int index);
+    enum class Look { Normal, Hover, Pressed };
+    // A tab's picture for a look: the skin's, or a drawn one while no skin is loaded.
+    void ShowTab(int index, Look look);
     void WireDrag(ui::Control& control);
     void ShowImage(ui::AlphaImage& control, std::string const& name);
     void ApplySkin(skin::SkinDescription const& skin);

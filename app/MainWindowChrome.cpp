@@ -11,18 +11,9 @@ namespace app {
 
 namespace {
 
-enum class Look { Normal, Hover, Pressed };
-
-std::string const& ImageFor(skin::ButtonImages const& images, Look look)
+std::string const& ImageFor(skin::ButtonImages const& images, bool hover, bool pressed)
 {
-    switch (look) {
-    case Look::Hover:
-        return images.hover;
-    case Look::Pressed:
-        return images.pressed;
-    default:
-        return images.normal;
-    }
+    return pressed ? images.pressed : hover ? images.hover : images.normal;
 }
 
 constexpr char const* TabCaptions[PanelCount] = { "颜色", "色卡", "调色", "热键" };
@@ -69,40 +60,36 @@ void ZhuJM::WireButton(SkinButton& button, std::function<void()> action)
     button.control->OnClick = std::move(action);
 }
 
+void ZhuJM::ShowTab(int index, Look look)
+{
+    ui::AlphaImage& tab = *m_controls.Mianban[index];
+    if (m_skinLoaded) {
+        ShowImage(tab, ImageFor(m_tabImages[index], look == Look::Hover, look == Look::Pressed));
+        return;
+    }
+    gfx::Size const size { tab.PixelBounds().width, tab.PixelBounds().height };
+    tab.SetBuiltInPicture(BuiltInTab(size, TabCaptions[index], look != Look::Normal, m_form.Text()));
+}
+
 void ZhuJM::WireTab(int index)
 {
-    auto show = [this, index](Look look) {
-        ui::AlphaImage& tab = *m_controls.Mianban[index];
-        if (m_skinLoaded) {
-            ShowImage(tab, ImageFor(m_tabImages[index], look));
-            return;
-        }
-        gfx::Size const size { tab.PixelBounds().width, tab.PixelBounds().height };
-        tab.SetBuiltInPicture(BuiltInTab(size, TabCaptions[index], look != Look::Normal, m_form.Text()));
-    };
     ui::AlphaImage& tab = *m_controls.Mianban[index];
-    tab.OnClick = [this, index, show] {
+    tab.OnClick = [this, index] {
         if (index == m_currentPanel)
             return;
-        show(Look::Pressed);
+        ShowTab(index, Look::Pressed);
         int const previous = m_currentPanel;
-        ui::AlphaImage& previousTab = *m_controls.Mianban[previous];
-        if (m_skinLoaded) {
-            ShowImage(previousTab, m_tabImages[previous].normal);
-        } else {
-            gfx::Size const size { previousTab.PixelBounds().width, previousTab.PixelBounds().height };
-            previousTab.SetBuiltInPicture(BuiltInTab(size, TabCaptions[previous], false, m_form.Text()));
-        }
+        ShowTab(previous, Look::Normal);
         SwitchPanel(previous, index);
         m_currentPanel = index;
     };
-    tab.OnEnter = [this, index, show] {
+    tab.OnEnter = [this, index] {
         if (index != m_currentPanel)
-            show(Look::Hover);
+            ShowTab(index, Look::Hover);
     };
-    tab.OnLeave = [this, index, show] {
+    tab.OnLeave = [this, index] {
         if (index != m_currentPanel)
-            show(Look::Normal);
+            ShowTab(index, Look::Normal);
     };
 }
 
@@ -176,15 +163,8 @@ void ZhuJM::ShowPanel(int panel, bool visible)
 void ZhuJM::SwitchPanel(int from, int to)
 {
     ShowPanel(from, false);
-    if (to >= 0 && to < PanelCount) {
-        ui::AlphaImage& tab = *m_controls.Mianban[to];
-        if (m_skinLoaded) {
-            ShowImage(tab, m_tabImages[to].pressed);
-        } else {
-            gfx::Size const size { tab.PixelBounds().width, tab.PixelBounds().height };
-            tab.SetBuiltInPicture(BuiltInTab(size, TabCaptions[to], true, m_form.Text()));
-        }
-    }
+    if (to >= 0 && to < PanelCount)
+        ShowTab(to, Look::Pressed);
     switch (to) {
     case 0:
         ShowColourList(true);

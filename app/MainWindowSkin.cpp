@@ -35,6 +35,17 @@ ui::Placement PlaceOf(skin::Geometry g)
         static_cast<float>(Length(g.height)) };
 }
 
+// The picture as the box's own, then its region `shown` stretched over the whole box.
+void ShowSharedPicture(ui::PictureBox& box, std::string const& path, gfx::Rect shown)
+{
+    auto const picture = gfx::LoadImageFile(path);
+    if (!picture)
+        return;
+    box.SetPicture(*picture);
+    gfx::Size const inner = box.InnerSize();
+    box.PaintPicture(*picture, 0, 0, static_cast<float>(inner.width), static_cast<float>(inner.height), shown);
+}
+
 void Position(ui::Control& control, skin::Position position)
 {
     control.SetPosition(static_cast<float>(position.left), static_cast<float>(position.top));
@@ -82,23 +93,11 @@ void ZhuJM::LoadSkin()
 
     // The shared pictures of panel 1, the same for every skin.
     std::string const shared = m_services.programFolder + "\\skin\\";
-    ui::PictureBox& picture = *m_controls.TPGGK;
-    if (auto logo = gfx::LoadImageFile(shared + "logo.jpg")) {
-        picture.SetPicture(*logo);
-        gfx::Size const inner = picture.InnerSize();
-        picture.PaintPicture(*logo, 0, 0, static_cast<float>(inner.width), static_cast<float>(inner.height),
-            { 0, 0, 111, 63 });
-    }
-    ui::WebBrowserBox& page = *m_controls.WYK;
-    gfx::Size const pictureInner = picture.InnerSize();
-    page.SetPlace({ -1, -1, static_cast<float>(pictureInner.width + 2), static_cast<float>(pictureInner.height + 2) });
-    ui::PictureBox& chart = *m_controls.YDYSK;
-    if (auto chartPicture = gfx::LoadImageFile(shared + "ydys.bmp")) {
-        chart.SetPicture(*chartPicture);
-        gfx::Size const inner = chart.InnerSize();
-        chart.PaintPicture(*chartPicture, 0, 0, static_cast<float>(inner.width), static_cast<float>(inner.height),
-            { 0, 0, 247, 157 });
-    }
+    ShowSharedPicture(*m_controls.TPGGK, shared + "logo.jpg", { 0, 0, 111, 63 });
+    gfx::Size const pictureInner = m_controls.TPGGK->InnerSize();
+    m_controls.WYK->SetPlace(
+        { -1, -1, static_cast<float>(pictureInner.width + 2), static_cast<float>(pictureInner.height + 2) });
+    ShowSharedPicture(*m_controls.YDYSK, shared + "ydys.bmp", { 0, 0, 247, 157 });
 
     PaintHueStrip();
     m_controls.TSBK->SetScale(-1, 101, 101, -1);
