@@ -154,6 +154,8 @@ void Form::PointerLeft()
         before->OnLeave();
 }
 
+void Form::PointerCaptureLost() { m_captured = nullptr; }
+
 void Form::DoubleClickOn(Control& control)
 {
     if (control.OnDoubleClick)

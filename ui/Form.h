@@ -74,6 +74,8 @@ public:
     // The second press of a double-click: delivered instead of a press, after the first click.
     void PointerDoubleClick(gfx::Point at);
     void PointerLeft();
+    // The system took the pointer away mid-press (another window, a menu): no release will come.
+    void PointerCaptureLost();
     // A double-click or key that a native control received itself.
     void DoubleClickOn(Control& control);
     void KeyDownOn(Control& control, KeyEvent const& key);

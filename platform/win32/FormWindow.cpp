@@ -336,6 +336,10 @@ LRESULT FormWindow::Window::Receive(HWND window, UINT message, WPARAM wParam, LP
     case WM_MBUTTONUP:
         PointerUp(ui::MiddleButton, wParam, lParam);
         return 0;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window)
+            m_form.PointerCaptureLost();
+        return 0;
     case WM_MOUSELEAVE:
         m_trackingLeave = false;
         m_form.PointerLeft();
