@@ -48,7 +48,22 @@ void SkinApplication(benchmark::State& state)
 }
 BENCHMARK(SkinApplication)->Unit(benchmark::kMillisecond);
 
-void SkinApplication_Baseline(benchmark::State& state)
+// Every step of a drag on the hue strip draws the whole box again.
+void AdjusterBox(benchmark::State& state)
+{
+    ShippedProgram program;
+    app::ZhuJM window(program.Services());
+    window.LoadUiTexts();
+    window.LoadSkin();
+    std::int16_t hue = 0;
+    for (auto _ : state) {
+        window.DrawAdjusterBox(hue);
+        hue = static_cast<std::int16_t>((hue + 7) % 361);
+    }
+}
+BENCHMARK(AdjusterBox)->Unit(benchmark::kMillisecond);
+
+void OneFrame(benchmark::State& state)
 {
     for (auto _ : state) {
         auto const end = std::chrono::steady_clock::now() + std::chrono::microseconds(16667);
@@ -56,6 +71,7 @@ void SkinApplication_Baseline(benchmark::State& state)
         }
     }
 }
-BENCHMARK(SkinApplication_Baseline)->Unit(benchmark::kMillisecond);
+BENCHMARK(OneFrame)->Name("SkinApplication_Baseline")->Unit(benchmark::kMillisecond);
+BENCHMARK(OneFrame)->Name("AdjusterBox_Baseline")->Unit(benchmark::kMillisecond);
 
 }
