@@ -1,6 +1,7 @@
 #include "ui/AlphaImage.h"
 
 #include "gfx/ImageDecoder.h"
+#include "ui/Form.h"
 
 namespace ui {
 
@@ -20,23 +21,20 @@ bool AlphaImage::SetImageFile(std::string const& path)
 {
     m_file = path;
     m_fileLoaded = true;
-    auto found = m_decoded.find(path);
-    if (found == m_decoded.end()) {
+    if (OwningForm()) {
+        m_filePicture = OwningForm()->Images().Load(path);
+    } else {
         auto image = gfx::LoadImageFile(path);
-        if (!image) {
-            Changed();
-            return false;
-        }
-        found = m_decoded.emplace(path, std::move(*image)).first;
+        m_filePicture = image ? std::make_shared<gfx::Image const>(std::move(*image)) : nullptr;
     }
-    if (m_autoSize) {
+    if (m_filePicture && m_autoSize) {
         Placement place = Place();
-        place.width = static_cast<float>(found->second.Width());
-        place.height = static_cast<float>(found->second.Height());
+        place.width = static_cast<float>(m_filePicture->Width());
+        place.height = static_cast<float>(m_filePicture->Height());
         SetPlace(place);
     }
     Changed();
-    return true;
+    return m_filePicture != nullptr;
 }
 
 void AlphaImage::SetBuiltInPicture(gfx::Image picture)
@@ -44,6 +42,7 @@ void AlphaImage::SetBuiltInPicture(gfx::Image picture)
     m_builtIn = std::move(picture);
     m_file.clear();
     m_fileLoaded = false;
+    m_filePicture.reset();
     Changed();
 }
 
@@ -51,8 +50,7 @@ gfx::Image const& AlphaImage::Picture() const
 {
     if (!m_fileLoaded)
         return m_builtIn;
-    auto const found = m_decoded.find(m_file);
-    return found == m_decoded.end() ? NoPicture : found->second;
+    return m_filePicture ? *m_filePicture : NoPicture;
 }
 
 void AlphaImage::Paint(gfx::Painter& painter, platform::TextRenderer&)

@@ -5,7 +5,7 @@
 
 #include "ui/Control.h"
 
-#include <map>
+#include <memory>
 #include <string>
 
 namespace ui {
@@ -14,8 +14,8 @@ class AlphaImage final : public Control {
 public:
     explicit AlphaImage(std::string name, gfx::Image builtIn = {});
 
-    // Shows the file from now on. Files already shown once are kept decoded, so the button
-    // states swap instantly. Returns whether the file could be read.
+    // Shows the file from now on. Its form keeps files decoded, so the button states swap
+    // instantly. Returns whether the file could be read.
     bool SetImageFile(std::string const& path);
     std::string const& ImageFile() const { return m_file; }
     // Shows a picture drawn by the program instead of a file.
@@ -32,7 +32,7 @@ private:
     std::string m_file;
     bool m_fileLoaded = false;
     bool m_autoSize = false;
-    std::map<std::string, gfx::Image> m_decoded;
+    std::shared_ptr<gfx::Image const> m_filePicture;
 };
 
 }

@@ -5,6 +5,7 @@
 // a press until its release so that move and release go to the pressed control.
 
 #include "ui/Control.h"
+#include "ui/ImageCache.h"
 
 #include <memory>
 #include <vector>
@@ -56,6 +57,7 @@ public:
     void SetCaption(std::string caption);
 
     platform::TextRenderer& Text() const { return m_text; }
+    ImageCache& Images() { return m_images; }
     void SetHost(FormHost* host) { m_host = host; }
 
     // Paints the back colour and every shown windowless control, lowest first.
@@ -89,6 +91,7 @@ private:
     static MouseEvent EventFor(Control const& control, gfx::Point at, int button, int shift);
 
     platform::TextRenderer& m_text;
+    ImageCache m_images;
     std::vector<std::unique_ptr<Control>> m_controls;
     gfx::Size m_size;
     Colour m_backColour = 0xF0F0F0;

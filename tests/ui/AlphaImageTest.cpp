@@ -54,6 +54,10 @@ TEST(AlphaImage, BuiltInPictureThenFileThenNothingForABadFile)
     EXPECT_TRUE(image.SetImageFile(folder.File("two.bmp")));
     EXPECT_EQ(image.Place().width, 2);
     EXPECT_EQ(image.Place().height, 1);
+
+    auto& twin = form.Add<ui::AlphaImage>("twin");
+    EXPECT_TRUE(twin.SetImageFile(folder.File("two.bmp")));
+    EXPECT_EQ(&twin.Picture(), &image.Picture()) << "one file is decoded once per form";
 }
 
 }
