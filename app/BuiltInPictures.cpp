@@ -95,16 +95,24 @@ gfx::Image BuiltInButton(gfx::Size size, ButtonGlyph glyph, platform::TextRender
     return image;
 }
 
-gfx::Image BuiltInTab(gfx::Size size, std::string_view caption, bool selected, platform::TextRenderer& text)
+gfx::Image BuiltInTab(gfx::Size size, std::string_view caption, TabLook look, platform::TextRenderer& text)
 {
     gfx::Image image = Blank(size);
     gfx::Painter painter(image);
-    painter.FillRect(image.Bounds(), selected ? Accent : MakeColour(236, 238, 241));
+    Colour fill = MakeColour(236, 238, 241);
+    Colour ink = Ink;
+    if (look == TabLook::Hover) {
+        fill = 0xFFFFFF;
+        ink = Accent;
+    } else if (look == TabLook::Selected) {
+        fill = Accent;
+        ink = 0xFFFFFF;
+    }
+    painter.FillRect(image.Bounds(), fill);
     RoundCorners(image, 4);
     gfx::Size const measured = text.MeasureText(caption, {});
     gfx::Rect const box { 0, (image.Height() - measured.height) / 2, image.Width(), measured.height };
-    text.DrawText(image, box, image.Bounds(), caption,
-        { {}, selected ? Colour { 0xFFFFFF } : Ink, platform::TextAlign::Centre, false });
+    text.DrawText(image, box, image.Bounds(), caption, { {}, ink, platform::TextAlign::Centre, false });
     return image;
 }
 

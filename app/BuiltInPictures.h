@@ -15,8 +15,9 @@ gfx::Image BuiltInBackground(gfx::Size size, int titleBandHeight);
 enum class ButtonGlyph { Minimise, Close, Pick, Capture, Save };
 gfx::Image BuiltInButton(gfx::Size size, ButtonGlyph glyph, platform::TextRenderer& text);
 
-// A tab with its caption; the selected look is filled with the accent colour.
-gfx::Image BuiltInTab(gfx::Size size, std::string_view caption, bool selected, platform::TextRenderer& text);
+// A tab with its caption: grey, white under the pointer, the accent colour when selected.
+enum class TabLook { Normal, Hover, Selected };
+gfx::Image BuiltInTab(gfx::Size size, std::string_view caption, TabLook look, platform::TextRenderer& text);
 
 // The white, thin-bordered field behind an input box.
 gfx::Image BuiltInFrame(gfx::Size size);

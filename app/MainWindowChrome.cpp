@@ -68,7 +68,12 @@ void ZhuJM::ShowTab(int index, Look look)
         return;
     }
     gfx::Size const size { tab.PixelBounds().width, tab.PixelBounds().height };
-    tab.SetBuiltInPicture(BuiltInTab(size, TabCaptions[index], look != Look::Normal, m_form.Text()));
+    TabLook drawn = TabLook::Normal;
+    if (look == Look::Pressed)
+        drawn = TabLook::Selected;
+    else if (look == Look::Hover)
+        drawn = TabLook::Hover;
+    tab.SetBuiltInPicture(BuiltInTab(size, TabCaptions[index], drawn, m_form.Text()));
 }
 
 void ZhuJM::WireTab(int index)

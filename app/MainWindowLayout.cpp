@@ -96,7 +96,8 @@ void BuildHeader(ui::Form& form, MainWindowControls& c)
     static char const* const tabs[PanelCount] = { "颜色", "色卡", "调色", "热键" };
     for (int n = 0; n < PanelCount; ++n) {
         ui::Placement const tab = Place(Margin + 77 * n, 174, 75, 24);
-        c.Mianban[n] = &AddImage(form, Indexed("Mianban", n), tab, BuiltInTab(SizeOf(tab), tabs[n], n == 0, text));
+        TabLook const look = n == 0 ? TabLook::Selected : TabLook::Normal;
+        c.Mianban[n] = &AddImage(form, Indexed("Mianban", n), tab, BuiltInTab(SizeOf(tab), tabs[n], look, text));
     }
 }
 
