@@ -67,11 +67,11 @@ void BuildHeader(ui::Form& form, MainWindowControls& c)
     c.GBANT = &AddImage(form, "GBANT", close, BuiltInButton(SizeOf(close), ButtonGlyph::Close, text));
 
     c.YSK = &form.Add<ui::PictureBox>("YSK");
-    c.YSK->SetPlace(Place(Margin, 44, 96, 96));
+    c.YSK->SetPlace(Place(Margin, 44, 88, 96));
     c.YSK->SetBorderWidth(1);
 
-    ui::Placement const pick = Place(116, 44, 30, 30);
-    ui::Placement const capture = Place(116, 82, 30, 30);
+    ui::Placement const pick = Place(108, 44, 30, 30);
+    ui::Placement const capture = Place(108, 82, 30, 30);
     c.QSTBK = &AddImage(form, "QSTBK", pick, BuiltInButton(SizeOf(pick), ButtonGlyph::Pick, text));
     c.JTTBK = &AddImage(form, "JTTBK", capture, BuiltInButton(SizeOf(capture), ButtonGlyph::Capture, text));
 
@@ -79,8 +79,8 @@ void BuildHeader(ui::Form& form, MainWindowControls& c)
     NotationTexts const placeholders = PlaceholderNotationTexts();
     for (int n = 0; n < 4; ++n) {
         int const top = 44 + 26 * n;
-        c.YSBQ[n] = &AddLabel(form, Indexed("YSBQ", n), 154, top + 4, captions[n]);
-        ui::Placement const box = Place(212, top, 106, 22);
+        c.YSBQ[n] = &AddLabel(form, Indexed("YSBQ", n), 146, top + 4, captions[n]);
+        ui::Placement const box = Place(200, top, 118, 22);
         c.DBSRK[n] = &AddImage(form, Indexed("DBSRK", n), box, BuiltInFrame(SizeOf(box)));
         c.YSSR[n] = &form.Add<ui::TextBox>(Indexed("YSSR", n));
         c.YSSR[n]->SetPlace(box);
@@ -91,7 +91,7 @@ void BuildHeader(ui::Form& form, MainWindowControls& c)
     c.DXAnNiu->SetPlace(Place(Margin, 150, 96, 20));
     c.DXAnNiu->SetCaption("复制前缀");
     c.DXAnNiu->SetChecked(true);
-    c.TiShiBiaoQian = &AddLabel(form, "TiShiBiaoQian", 154, 153, "双击文本框即可复制", 0x868077);
+    c.TiShiBiaoQian = &AddLabel(form, "TiShiBiaoQian", 146, 153, "双击文本框即可复制", 0x868077);
 
     static char const* const tabs[PanelCount] = { "颜色", "色卡", "调色", "热键" };
     for (int n = 0; n < PanelCount; ++n) {

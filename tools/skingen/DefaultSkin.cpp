@@ -21,10 +21,10 @@ constexpr int PanelTop = 204;
 
 constexpr gfx::Rect MinimiseButton { Window.width - 64, 4, 28, 24 };
 constexpr gfx::Rect CloseButton { Window.width - 34, 4, 28, 24 };
-constexpr gfx::Rect ColourBox { Margin, 44, 96, 96 };
-constexpr gfx::Rect PickButton { 116, 44, 30, 30 };
-constexpr gfx::Rect CaptureButton { 116, 82, 30, 30 };
-constexpr gfx::Rect NotationBox(int n) { return { 212, 44 + 26 * n, 106, 22 }; }
+constexpr gfx::Rect ColourBox { Margin, 44, 88, 96 };
+constexpr gfx::Rect PickButton { 108, 44, 30, 30 };
+constexpr gfx::Rect CaptureButton { 108, 82, 30, 30 };
+constexpr gfx::Rect NotationBox(int n) { return { 200, 44 + 26 * n, 118, 22 }; }
 constexpr gfx::Rect TabPlace(int n) { return { Margin + 77 * n, 174, 75, 24 }; }
 constexpr gfx::Rect SeparatorPlace { Margin, Window.height - 34, Window.width - 2 * Margin, 1 };
 constexpr gfx::Rect StripPlace { 0, Window.height - 26, Window.width, 26 };
@@ -127,11 +127,11 @@ void PickArea(SkinBuilder& skin)
     skin.ini.Geometry("YanSeKuang", ColourBox);
     for (int n = 0; n < 4; ++n) {
         gfx::Rect const box = NotationBox(n);
-        skin.ini.Position(Indexed("YanSeBiaoQian", n), { 154, box.y + 4 });
+        skin.ini.Position(Indexed("YanSeBiaoQian", n), { 146, box.y + 4 });
         skin.ini.Geometry(Indexed("YanSeZhiShi", n), box);
         skin.Picture(Indexed("BJT", n), "field.png", InputFrame(box.Size()), FileFormat::Png);
     }
-    skin.ini.Position("TiShiBiaoQian", { 154, 153 });
+    skin.ini.Position("TiShiBiaoQian", { 146, 153 });
     skin.ini.Position("DanXuanAnNiu", { Margin, 150 });
 }
 
