@@ -227,39 +227,56 @@ void Painter::DrawLine(Point a, Point b, Colour colour)
     }
 }
 
+namespace {
+
+// The rows of a circle that the clip leaves: its centre in device pixels and the first and last
+// row offset from that centre.
+struct CircleRows {
+    Int64 cx;
+    Int64 cy;
+    Int64 first;
+    Int64 last;
+};
+
+std::optional<CircleRows> VisibleCircleRows(Point centre, int radius, Point translation, Rect clip)
+{
+    if (radius < 0 || clip.IsEmpty())
+        return std::nullopt;
+    Int64 const cx = Int64 { centre.x } + translation.x;
+    Int64 const cy = Int64 { centre.y } + translation.y;
+    return CircleRows { cx, cy, std::max<Int64>(-radius, clip.y - cy),
+        std::min<Int64>(radius, Int64 { clip.y } + clip.height - 1 - cy) };
+}
+
+}
+
 void Painter::FillCircle(Point centre, int radius, Colour colour)
 {
-    if (radius < 0 || m_clip.IsEmpty())
+    auto const rows = VisibleCircleRows(centre, radius, m_translation, m_clip);
+    if (!rows)
         return;
     Pixel const pixel = PixelFromColour(colour);
-    Int64 const cx = Int64 { centre.x } + m_translation.x;
-    Int64 const cy = Int64 { centre.y } + m_translation.y;
-    Int64 const firstRow = std::max<Int64>(-radius, m_clip.y - cy);
-    Int64 const lastRow = std::min<Int64>(radius, Int64 { m_clip.y } + m_clip.height - 1 - cy);
-    for (Int64 dy = firstRow; dy <= lastRow; ++dy) {
+    for (Int64 dy = rows->first; dy <= rows->last; ++dy) {
         Int64 const half = DiscHalfWidth(radius, dy);
-        FillRow(cy + dy, cx - half, cx + half, pixel);
+        FillRow(rows->cy + dy, rows->cx - half, rows->cx + half, pixel);
     }
 }
 
 void Painter::DrawCircle(Point centre, int radius, Colour colour)
 {
-    if (radius < 0 || m_clip.IsEmpty())
+    auto const rows = VisibleCircleRows(centre, radius, m_translation, m_clip);
+    if (!rows)
         return;
     Pixel const pixel = PixelFromColour(colour);
-    Int64 const cx = Int64 { centre.x } + m_translation.x;
-    Int64 const cy = Int64 { centre.y } + m_translation.y;
-    Int64 const firstRow = std::max<Int64>(-radius, m_clip.y - cy);
-    Int64 const lastRow = std::min<Int64>(radius, Int64 { m_clip.y } + m_clip.height - 1 - cy);
-    for (Int64 dy = firstRow; dy <= lastRow; ++dy) {
+    for (Int64 dy = rows->first; dy <= rows->last; ++dy) {
         Int64 const distance = std::abs(dy);
         Int64 const half = DiscHalfWidth(radius, distance);
         // A pixel is on the outline when its outer side neighbour or the neighbour in the next row
         // outwards is outside the disc; rows only get narrower outwards.
         Int64 const outerHalf = distance < radius ? DiscHalfWidth(radius, distance + 1) : -1;
         Int64 const inner = std::min(half, outerHalf + 1);
-        FillRow(cy + dy, cx + inner, cx + half, pixel);
-        FillRow(cy + dy, cx - half, cx - inner, pixel);
+        FillRow(rows->cy + dy, rows->cx + inner, rows->cx + half, pixel);
+        FillRow(rows->cy + dy, rows->cx - half, rows->cx - inner, pixel);
     }
 }
 
