@@ -94,7 +94,6 @@ public:
     void CloseProgram();
 
     std::string const& SkinFolder() const { return m_skinFolder; }
-    INIDX& SkinIni() { return m_skinIni; }
     std::string const& RecentListText() const { return m_recentListText; }
     std::string const& SavedListText() const { return m_savedListText; }
 

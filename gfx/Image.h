@@ -76,7 +76,6 @@ public:
     Rect Bounds() const { return { 0, 0, m_width, m_height }; }
     int Stride() const { return m_stride; }
     bool IsEmpty() const { return m_width == 0; }
-    bool OwnsPixels() const { return !m_owned.empty(); }
 
     // The first pixel of row y; y must be inside the picture.
     Pixel* Scanline(int y);

@@ -39,17 +39,13 @@ void PictureBox::SetPlace(Placement place)
     ResizePicture();
 }
 
-gfx::Size PictureBox::InnerSize() const
-{
-    gfx::Rect const bounds = PixelBounds();
-    return { std::max(0, bounds.width - 2 * m_borderWidth), std::max(0, bounds.height - 2 * m_borderWidth) };
-}
+gfx::Size PictureBox::InnerSize() const { return InnerBounds().Size(); }
 
 gfx::Rect PictureBox::InnerBounds() const
 {
     gfx::Rect const bounds = PixelBounds();
-    gfx::Size const inner = InnerSize();
-    return { bounds.x + m_borderWidth, bounds.y + m_borderWidth, inner.width, inner.height };
+    return { bounds.x + m_borderWidth, bounds.y + m_borderWidth, std::max(0, bounds.width - 2 * m_borderWidth),
+        std::max(0, bounds.height - 2 * m_borderWidth) };
 }
 
 void PictureBox::ResizePicture()
@@ -90,21 +86,21 @@ float PictureBox::ScaleHeight() const
     return m_scaled ? m_scaleBottom - m_scaleTop : static_cast<float>(InnerSize().height);
 }
 
-gfx::Point PictureBox::UserToPicture(float x, float y) const
+gfx::Point PictureBox::UserToPicture(float x, float y) const { return ToPicture(x, y, InnerSize()); }
+
+gfx::Point PictureBox::ToPicture(float x, float y, gfx::Size inner) const
 {
     if (!m_scaled)
         return { FloorPixel(x), FloorPixel(y) };
-    gfx::Size const inner = InnerSize();
     double const px = (double { x } - m_scaleLeft) * inner.width / (double { m_scaleRight } - m_scaleLeft);
     double const py = (double { y } - m_scaleTop) * inner.height / (double { m_scaleBottom } - m_scaleTop);
     return { FloorPixel(px), FloorPixel(py) };
 }
 
-int PictureBox::UserLengthToPixels(float length, bool horizontal) const
+int PictureBox::ToPixels(float length, bool horizontal, gfx::Size inner) const
 {
     if (!m_scaled)
         return RoundToPixel(length);
-    gfx::Size const inner = InnerSize();
     double const pixels = horizontal ? inner.width : inner.height;
     double const units = horizontal ? double { m_scaleRight } - m_scaleLeft : double { m_scaleBottom } - m_scaleTop;
     return RoundToPixel(std::fabs(length * pixels / units));
@@ -113,9 +109,9 @@ int PictureBox::UserLengthToPixels(float length, bool horizontal) const
 gfx::Rect PictureBox::UserRectToWindow(Placement place) const
 {
     gfx::Rect const inner = InnerBounds();
-    gfx::Point const corner = UserToPicture(place.left, place.top);
-    return gfx::Rect { corner.x, corner.y, UserLengthToPixels(place.width, true),
-        UserLengthToPixels(place.height, false) }
+    gfx::Point const corner = ToPicture(place.left, place.top, inner.Size());
+    return gfx::Rect { corner.x, corner.y, ToPixels(place.width, true, inner.Size()),
+        ToPixels(place.height, false, inner.Size()) }
         .Translated(inner.x, inner.y);
 }
 
@@ -143,7 +139,8 @@ void PictureBox::DrawLine(float x1, float y1, float x2, float y2, Colour colour)
 {
     if (!IsValidColour(colour))
         return;
-    gfx::Painter(m_picture).DrawLine(UserToPicture(x1, y1), UserToPicture(x2, y2), colour);
+    gfx::Size const inner = m_picture.Size();
+    gfx::Painter(m_picture).DrawLine(ToPicture(x1, y1, inner), ToPicture(x2, y2, inner), colour);
     Changed();
 }
 
@@ -151,7 +148,8 @@ void PictureBox::FillCircle(float x, float y, float radius, Colour colour)
 {
     if (!IsValidColour(colour))
         return;
-    gfx::Painter(m_picture).FillCircle(UserToPicture(x, y), UserLengthToPixels(radius, true), colour);
+    gfx::Size const inner = m_picture.Size();
+    gfx::Painter(m_picture).FillCircle(ToPicture(x, y, inner), ToPixels(radius, true, inner), colour);
     Changed();
 }
 
@@ -159,8 +157,9 @@ void PictureBox::DrawRect(float x1, float y1, float x2, float y2, Colour colour)
 {
     if (!IsValidColour(colour))
         return;
-    gfx::Point const a = UserToPicture(x1, y1);
-    gfx::Point const b = UserToPicture(x2, y2);
+    gfx::Size const inner = m_picture.Size();
+    gfx::Point const a = ToPicture(x1, y1, inner);
+    gfx::Point const b = ToPicture(x2, y2, inner);
     gfx::Rect const rect { std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x) + 1, std::abs(b.y - a.y) + 1 };
     gfx::Painter(m_picture).DrawRect(rect, colour);
     Changed();
@@ -176,8 +175,9 @@ void PictureBox::SetPicture(gfx::Image const& picture)
 void PictureBox::PaintPicture(gfx::Image const& picture, float x, float y, float width, float height,
     gfx::Rect srcRect)
 {
-    gfx::Point const corner = UserToPicture(x, y);
-    gfx::Rect const dst { corner.x, corner.y, UserLengthToPixels(width, true), UserLengthToPixels(height, false) };
+    gfx::Size const inner = m_picture.Size();
+    gfx::Point const corner = ToPicture(x, y, inner);
+    gfx::Rect const dst { corner.x, corner.y, ToPixels(width, true, inner), ToPixels(height, false, inner) };
     gfx::Painter(m_picture).StretchBlit(dst, picture, srcRect);
     Changed();
 }

@@ -57,7 +57,9 @@ public:
 
 private:
     void ResizePicture();
-    int UserLengthToPixels(float length, bool horizontal) const;
+    // The mapping for a known inner size, so a drawing call works it out once.
+    gfx::Point ToPicture(float x, float y, gfx::Size inner) const;
+    int ToPixels(float length, bool horizontal, gfx::Size inner) const;
 
     Colour m_backColour = 0xF0F0F0;
     int m_borderWidth = 0;

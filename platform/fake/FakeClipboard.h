@@ -13,12 +13,10 @@ public:
     void SetBusy(bool busy) { m_busy = busy; }
     // Puts a text there as another program would.
     void Put(std::string text) { m_text = std::move(text); }
-    int Writes() const { return m_writes; }
 
 private:
     std::optional<std::string> m_text;
     bool m_busy = false;
-    int m_writes = 0;
 };
 
 }
