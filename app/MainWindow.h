@@ -1,22 +1,31 @@
 #pragma once
-// ZhuJM, the main window: it owns the form with every control, the current colour, the skin's
-// records and the operations other parts of the program call by name. Portable: the platform
-// shows the form and lends the window, tray and hotkey services once they exist.
+// ZhuJM, the main window: it owns the form with every control, the current colour and one object
+// per feature (chrome, tray presence, adjuster, colour lists, screen tools, hotkeys, online
+// pages), and keeps the operations other parts of the program call by name as short
+// delegations. Portable: the platform shows the form and lends the window, tray and hotkeys.
 
 #include "app/MainWindowControls.h"
+#include "colour/Adjuster.h"
+#include "lists/ColourLists.h"
 #include "platform/Clipboard.h"
 #include "platform/Hotkeys.h"
 #include "platform/ProfileFiles.h"
+#include "platform/ShellEvents.h"
 #include "platform/TextRenderer.h"
 #include "platform/Tray.h"
 #include "platform/Window.h"
-#include "shell/HotkeyText.h"
+#include "screen/ScreenTools.h"
+#include "shell/GlobalHotkeys.h"
 #include "shell/IniStore.h"
+#include "shell/OnlinePages.h"
+#include "shell/TrayPresence.h"
+#include "skin/Chrome.h"
 #include "skin/SkinDescription.h"
 #include "ui/Form.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace app {
 
@@ -43,9 +52,16 @@ struct MainWindowShell {
     platform::Hotkeys* hotkeys = nullptr;
 };
 
-inline constexpr std::string_view RegistrationSucceeded = "设置成功";
+using shell::RegistrationSucceeded;
 
-class ZhuJM {
+// The skin in use: its folder and what its shizhi.ini says, read once.
+struct SkinInUse {
+    std::string folder;
+    skin::SkinDescription description;
+    bool applied = false;
+};
+
+class ZhuJM final : public platform::ShellEvents {
 public:
     explicit ZhuJM(MainWindowServices services);
     ZhuJM(ZhuJM const&) = delete;
@@ -53,7 +69,7 @@ public:
 
     ui::Form& Form() { return m_form; }
     MainWindowControls const& Controls() const { return m_controls; }
-    void AttachShell(MainWindowShell shell) { m_shell = shell; }
+    void AttachShell(MainWindowShell shell);
 
     // Start-up: builds the window while it is hidden, then shows it. False when the user chose
     // to stop at the start-up question.
@@ -64,89 +80,65 @@ public:
     // The current colour: the fill of the colour box and the four notation texts. A value that
     // is no colour (a point read outside a picture) changes nothing.
     void SZYS(Colour colour);
-    Colour CurrentColour() const;
+    Colour CurrentColour() const { return m_currentColour; }
     // Puts the text of notation box `index` on the clipboard, with or without its "#" or "&H"
     // as the copy-prefix option says. A busy clipboard is given up on quietly.
     void CopyNotation(int index);
 
-    // The adjuster box drawn for a hue, and the hue-strip pointer moved beside it.
-    void DrawAdjusterBox(std::int16_t hue);
+    void DrawAdjusterBox(std::int16_t hue) { m_adjuster.DrawAdjusterBox(hue); }
 
-    // Panels and chrome.
-    int CurrentPanel() const { return m_currentPanel; }
+    // Panels.
+    int CurrentPanel() const { return m_chrome.CurrentPanel(); }
     void ShowPanel(int panel, bool visible);
     void SwitchPanel(int from, int to);
-    bool DragActive() const { return m_dragActive; }
+    bool DragActive() const { return m_chrome.DragActive(); }
 
     // Tray.
-    void HideToTray();
-    void RestoreFromTray();
-    void ToggleTray();
-    void TrayCallback(int mouseMessage);
-    std::string const& VisibilityMarker() const { return m_visibilityMarker; }
+    void HideToTray() { m_tray.HideToTray(); }
+    void RestoreFromTray() { m_tray.RestoreFromTray(); }
+    void ToggleTray() { m_tray.ToggleTray(); }
+    shell::TrayPresence::Place TrayPlace() const { return m_tray.Where(); }
 
     // Hotkeys.
-    std::string RegisterHotkeys(std::string_view hotkeyText);
-    void ReleaseHotkeys();
-    HotkeyText const& CurrentHotkeyText() const { return m_hotkeyText; }
+    std::string RegisterHotkeys(std::string_view hotkeyText) { return m_hotkeys.RegisterHotkeys(hotkeyText); }
+    void ReleaseHotkeys() { m_hotkeys.ReleaseHotkeys(); }
+    HotkeyText const& CurrentHotkeyText() const { return m_hotkeys.CurrentHotkeyText(); }
 
     // The close button: hotkeys released, the program ended at once.
     void CloseProgram();
 
-    std::string const& SkinFolder() const { return m_skinFolder; }
-    std::string const& RecentListText() const { return m_recentListText; }
-    std::string const& SavedListText() const { return m_savedListText; }
+    std::string const& SkinFolder() const { return m_skin.folder; }
+    std::string const& RecentListText() const { return m_lists.RecentListText(); }
+    std::string const& SavedListText() const { return m_lists.SavedListText(); }
+
+    // What the system tells the window.
+    void HotkeyPressed(int id) override { m_hotkeys.Pressed(id); }
+    void TrayClicked(platform::TrayButton button) override { m_tray.Clicked(button); }
+    void TaskbarCreated() override { m_tray.TaskbarCreated(); }
+    void CloseRequested() override { CloseProgram(); }
 
 private:
-    struct SkinButton {
-        ui::AlphaImage* control;
-        skin::ButtonImages images;
-    };
-
-    void WireEvents();
-    void WireButton(SkinButton& button, std::function<void()> action);
-    void WireTab(int index);
-    enum class Look { Normal, Hover, Pressed };
-    // A tab's picture for a look: the skin's, or a drawn one while no skin is loaded.
-    void ShowTab(int index, Look look);
-    void WireDrag(ui::Control& control);
-    void ShowImage(ui::AlphaImage& control, std::string const& name);
-    void ApplySkin(skin::SkinDescription const& skin);
+    void ApplySkin();
     void LayOutGrid(skin::SwatchGrid const& grid, ui::SwatchImage* const* swatches, int count);
-    void PaintHueStrip();
-
-    // What later parts of the program fill in; the window calls them by name already.
-    void StartPick() { }
-    void StartCapture() { }
-    bool SaveHotkeys() { return false; }
-    void FillHotkeyPanel() { }
-    void ShowColourList(bool) { }
+    skin::Chrome MakeChrome();
 
     MainWindowServices m_services;
     MainWindowShell m_shell;
     ui::Form m_form;
     MainWindowControls m_controls;
+    // Which controls each panel shows, worked out once.
+    std::array<std::vector<ui::Control*>, PanelCount> m_panelMembers;
+    Colour m_currentColour = PureRed;
     INIDX m_skinIni;
-    std::string m_skinFolder;
-    std::string m_recentListText;
-    std::string m_savedListText;
-    HotkeyText m_hotkeyText;
+    SkinInUse m_skin;
 
-    SkinButton m_minimise {};
-    SkinButton m_close {};
-    SkinButton m_pick {};
-    SkinButton m_capture {};
-    SkinButton m_save {};
-    std::array<skin::ButtonImages, PanelCount> m_tabImages {};
-    bool m_skinLoaded = false;
-
-    int m_currentPanel = 0;
-    bool m_dragActive = false;
-    int m_dragStartX = 0;
-    int m_dragStartY = 0;
-    float m_dragRegionWidth = 0;
-    float m_dragRegionHeight = 0;
-    std::string m_visibilityMarker;
+    skin::Chrome m_chrome;
+    shell::TrayPresence m_tray;
+    colour::Adjuster m_adjuster;
+    lists::ColourLists m_lists;
+    screen::ScreenTools m_screenTools;
+    shell::GlobalHotkeys m_hotkeys;
+    shell::OnlinePages m_online;
 };
 
 }

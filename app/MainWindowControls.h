@@ -10,6 +10,7 @@
 #include "ui/SwatchImage.h"
 
 #include <array>
+#include <vector>
 
 namespace app {
 
@@ -63,5 +64,8 @@ struct MainWindowControls {
 // Creates every control on the form at the window's built-in layout, lowest first, with the
 // built-in pictures and texts a skin later replaces.
 MainWindowControls BuildMainWindow(ui::Form& form);
+
+// The controls each panel shows, panel by panel.
+std::array<std::vector<ui::Control*>, PanelCount> PanelMembersOf(MainWindowControls const& controls);
 
 }

@@ -61,8 +61,8 @@ void ZhuJM::LoadUiTexts()
     m_controls.BiaoTiLan->SetText(title);
     m_form.SetCaption(title);
 
-    m_skinFolder = m_services.programFolder + "\\skin\\" + ReadSetting(settings, settings::SkinName) + "\\";
-    m_skinIni.IniName(m_skinFolder + "shizhi.ini");
+    m_skin.folder = m_services.programFolder + "\\skin\\" + ReadSetting(settings, settings::SkinName) + "\\";
+    m_skinIni.IniName(m_skin.folder + "shizhi.ini");
 
     for (int n = 0; n < 4; ++n)
         m_controls.YSBQ[n]->SetText(ReadSetting(settings, settings::NotationLabel[n]));
@@ -74,19 +74,19 @@ void ZhuJM::LoadUiTexts()
         m_controls.MB4BQ[n]->SetText(ReadSetting(settings, settings::HotkeyPanelLabel[n]));
 
     m_controls.BeiZhu->SetText(NoteText(ReadSetting(settings, settings::Note)));
-    m_recentListText = ReadSetting(settings, settings::RecentColours);
-    m_savedListText = ReadSetting(settings, settings::SavedColours);
+    m_lists.Load(settings);
     // FIXME: The bottom ticker's links are fetched from the maker's page once it can be reached.
 }
 
 void ZhuJM::LoadSkin()
 {
     m_services.showStatus("初始化界面...");
-    skin::SkinDescription const skin = skin::ReadSkinDescription(m_skinIni);
+    m_skin.description = skin::ReadSkinDescription(m_skinIni);
+    skin::SkinDescription const& skin = m_skin.description;
     // A skin without a background size (no shizhi.ini at all, most often) would shrink the
     // window to nothing: the built-in look stays instead.
     if (skin.backgroundWidth > 0 && skin.backgroundHeight > 0)
-        ApplySkin(skin);
+        ApplySkin();
     else
         SZYS(PureRed);
     m_services.showStatus("初始化功能...");
@@ -99,52 +99,45 @@ void ZhuJM::LoadSkin()
         { -1, -1, static_cast<float>(pictureInner.width + 2), static_cast<float>(pictureInner.height + 2) });
     ShowSharedPicture(*m_controls.YDYSK, shared + "ydys.bmp", { 0, 0, 247, 157 });
 
-    PaintHueStrip();
-    m_controls.TSBK->SetScale(-1, 101, 101, -1);
-    ui::Placement pointer = m_controls.TSYQ->Place();
-    m_controls.TSYQ->SetPlace({ 50, pointer.top, 4, 4 });
-    DrawAdjusterBox(180);
+    m_adjuster.Prepare();
 }
 
-void ZhuJM::ApplySkin(skin::SkinDescription const& skin)
+void ZhuJM::ApplySkin()
 {
+    skin::SkinDescription const& skin = m_skin.description;
     MainWindowControls& c = m_controls;
-    m_skinLoaded = true;
+    m_skin.applied = true;
+    auto const show = [this](ui::AlphaImage& control, std::string const& name) {
+        control.SetImageFile(m_skin.folder + name);
+    };
     int const width = Length(skin.backgroundWidth);
     int const height = Length(skin.backgroundHeight);
     c.bj->SetPlace({ 0, 0, static_cast<float>(width), static_cast<float>(height) });
-    ShowImage(*c.bj, skin.background);
+    show(*c.bj, skin.background);
     m_form.SetSize({ width, height });
 
     Position(*c.BiaoTiLan, skin.title);
-    m_dragRegionWidth = skin.dragRegionWidth;
-    m_dragRegionHeight = skin.dragRegionHeight;
-
-    for (auto [button, description] : { std::pair { &m_minimise, &skin.minimise }, std::pair { &m_close, &skin.close },
-             std::pair { &m_pick, &skin.pick }, std::pair { &m_capture, &skin.capture } }) {
-        button->images = description->images;
-        button->control->SetPlace(PlaceOf(description->geometry));
-        ShowImage(*button->control, button->images.normal);
-    }
+    m_chrome.ApplySkin(m_skin.folder, skin);
+    for (auto [control, description] : { std::pair { c.ZXHANT, &skin.minimise }, std::pair { c.GBANT, &skin.close },
+             std::pair { c.QSTBK, &skin.pick }, std::pair { c.JTTBK, &skin.capture } })
+        control->SetPlace(PlaceOf(description->geometry));
 
     SZYS(PureRed);
     c.YSK->SetPlace(PlaceOf(skin.colourBox));
     for (int n = 0; n < 4; ++n) {
         Position(*c.YSBQ[n], skin.notationCaptions[n]);
         c.YSSR[n]->SetPlace(PlaceOf(skin.notationBoxes[n]));
-        ShowImage(*c.DBSRK[n], skin.notationFrames[n]);
+        show(*c.DBSRK[n], skin.notationFrames[n]);
         c.DBSRK[n]->SetPlace(c.YSSR[n]->Place());
-        m_tabImages[n] = skin.tabs[n].images;
-        ShowImage(*c.Mianban[n], m_tabImages[n].normal);
         c.Mianban[n]->SetPlace(PlaceOf(skin.tabs[n].geometry));
     }
     Position(*c.TiShiBiaoQian, skin.hint);
     Position(*c.DXAnNiu, skin.copyPrefix);
 
     c.FengGeXian->SetPlace(PlaceOf(skin.separator));
-    ShowImage(*c.FengGeXian, skin.separatorImage);
+    show(*c.FengGeXian, skin.separatorImage);
     c.DBTP->SetPlace(PlaceOf(skin.bottomStrip));
-    ShowImage(*c.DBTP, skin.bottomImage);
+    show(*c.DBTP, skin.bottomImage);
     ui::Placement const strip = c.DBTP->Place();
     c.DBBT->SetPlace({ strip.left + 10, strip.top + 2, std::max(0.0f, strip.width - 10), std::max(0.0f, strip.height - 4) });
 
@@ -158,20 +151,18 @@ void ZhuJM::ApplySkin(skin::SkinDescription const& skin)
 
     c.TSBK->SetPlace(PlaceOf(skin.adjusterBox));
     c.TSTK->SetPlace(PlaceOf(skin.hueStrip));
-    ShowImage(*c.TSZZ, skin.huePointer);
+    show(*c.TSZZ, skin.huePointer);
     Position(*c.TSZZ, skin.huePointerPosition);
 
     for (int j = 0; j < 6; ++j) {
         Position(*c.MB4BQ[j], skin.hotkeyCaptions[j]);
         ui::Control& input = j < 5 ? static_cast<ui::Control&>(*c.MB4SRK[j]) : *c.XQK;
         input.SetPlace(PlaceOf(skin.hotkeyInputs[j]));
-        ShowImage(*c.MB4DK[j], skin.hotkeyFrame);
+        show(*c.MB4DK[j], skin.hotkeyFrame);
         c.MB4DK[j]->SetPlace(input.Place());
     }
     c.BeiZhu->SetPlace(PlaceOf(skin.note));
-    m_save.images = skin.save.images;
     c.BCSZAN->SetPlace(PlaceOf(skin.save.geometry));
-    ShowImage(*c.BCSZAN, m_save.images.normal);
 }
 
 void ZhuJM::LayOutGrid(skin::SwatchGrid const& grid, ui::SwatchImage* const* swatches, int count)
@@ -181,7 +172,7 @@ void ZhuJM::LayOutGrid(skin::SwatchGrid const& grid, ui::SwatchImage* const* swa
         if (!skin::SwatchPlaceOf(grid, j))
             return;
     }
-    auto const placeholder = gfx::LoadImageFile(m_skinFolder + grid.placeholder);
+    auto const placeholder = gfx::LoadImageFile(m_skin.folder + grid.placeholder);
     for (int j = 0; j < count; ++j) {
         auto const place = *skin::SwatchPlaceOf(grid, j);
         int const side = Length(place.size);
@@ -191,13 +182,6 @@ void ZhuJM::LayOutGrid(skin::SwatchGrid const& grid, ui::SwatchImage* const* swa
         swatches[j]->SetBorder(false);
         swatches[j]->SetFlat(true);
     }
-}
-
-void ZhuJM::ShowImage(ui::AlphaImage& control, std::string const& name)
-{
-    if (!m_skinLoaded)
-        return;
-    control.SetImageFile(m_skinFolder + name);
 }
 
 }

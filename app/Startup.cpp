@@ -11,7 +11,7 @@ Startup::Startup(MainWindowServices services, StartupPlatform platform)
 {
 }
 
-bool Startup::Run()
+StartupEnd Startup::Run()
 {
     INIDX& settings = m_services.settingsIni;
     m_splash.SetFontName(ReadSetting(settings, settings::Font));
@@ -21,6 +21,8 @@ bool Startup::Run()
 
     double const shownAt = m_platform.loop.NowSeconds();
     for (;;) {
+        if (m_platform.loop.QuitRequested())
+            return StartupEnd::Stopped;
         double const left = SplashSeconds - (m_platform.loop.NowSeconds() - shownAt);
         if (left <= 0)
             break;
@@ -35,8 +37,11 @@ bool Startup::Run()
             m_splashWindow->Hide();
     };
     m_main = std::make_unique<ZhuJM>(services);
-    m_main->AttachShell(m_platform.makeMainWindow(*m_main));
-    return m_main->CSHZJM();
+    MainWindowShell const shell = m_platform.makeMainWindow(*m_main);
+    if (!shell.window)
+        return StartupEnd::NoWindow;
+    m_main->AttachShell(shell);
+    return m_main->CSHZJM() ? StartupEnd::Running : StartupEnd::Stopped;
 }
 
 }

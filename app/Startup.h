@@ -19,16 +19,26 @@ struct StartupPlatform {
     platform::EventLoop& loop;
     // A window for the splash form, shown at once.
     std::function<std::unique_ptr<platform::Window>(ui::Form&)> showSplash;
-    // The main window's own window, tray and hotkeys, made hidden.
+    // The main window's own window, tray and hotkeys, made hidden; no window when the system
+    // refuses one.
     std::function<MainWindowShell(ZhuJM&)> makeMainWindow;
+};
+
+// How start-up ended.
+enum class StartupEnd {
+    // The main window is up: the program runs.
+    Running,
+    // The user ended it: Alt+F4 on the splash, or Cancel at the start-up question.
+    Stopped,
+    // The system would not make the main window.
+    NoWindow,
 };
 
 class Startup {
 public:
     Startup(MainWindowServices services, StartupPlatform platform);
 
-    // False when the user stopped at the start-up question: the program ends.
-    bool Run();
+    StartupEnd Run();
 
     ZhuJM* MainWindow() { return m_main.get(); }
     QDJM& Splash() { return m_splash; }

@@ -21,12 +21,30 @@ using namespace platform::win32;
 
 FormWindowOptions const SkinnedWindow { .frameless = true, .colourKey = true, .keyColour = TransparentKeyColour, .position = {} };
 
-// The main window's own window with what hangs on its handle.
+// The main window's own window with what hangs on its handle. They go before the portable main
+// window they report to, the tray icon and the hotkeys before the window they are tied to.
 struct MainWindowParts {
     std::unique_ptr<FormWindow> window;
     std::unique_ptr<Win32Tray> tray;
     std::unique_ptr<Win32Hotkeys> hotkeys;
+
+    MainWindowParts() = default;
+    MainWindowParts(MainWindowParts const&) = delete;
+    MainWindowParts& operator=(MainWindowParts const&) = delete;
+    ~MainWindowParts() { Close(); }
+
+    void Close()
+    {
+        tray.reset();
+        hotkeys.reset();
+        window.reset();
+    }
 };
+
+HWND OwnerOf(MainWindowParts const& main)
+{
+    return main.window ? static_cast<HWND>(main.window->NativeHandle()) : nullptr;
+}
 
 }
 
@@ -48,8 +66,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 
     app::MainWindowServices services { text, clipboard, profileFiles, settingsIni, programFolder };
     services.askOkCancel = [&main](std::string_view question) {
-        HWND const owner = main.window ? static_cast<HWND>(main.window->NativeHandle()) : nullptr;
-        return MessageBoxW(owner, Widen(question).c_str(), L"提示", MB_OKCANCEL) == IDOK;
+        return MessageBoxW(OwnerOf(main), Widen(question).c_str(), L"提示", MB_OKCANCEL) == IDOK;
     };
     services.endProgram = [] { PostQuitMessage(0); };
 
@@ -65,23 +82,28 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
             main.window = std::make_unique<FormWindow>(zhuJM.Form(), text, SkinnedWindow);
             if (!main.window->Create())
                 return app::MainWindowShell {};
-            HWND const handle = static_cast<HWND>(main.window->NativeHandle());
+            HWND const handle = OwnerOf(main);
             SendMessageW(handle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon.Handle()));
             SendMessageW(handle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.Handle()));
             main.tray = std::make_unique<Win32Tray>(handle, smallIcon.Handle());
             main.hotkeys = std::make_unique<Win32Hotkeys>(handle);
-            main.window->OnClose = [&zhuJM] { zhuJM.CloseProgram(); };
-            main.window->OnMessage = [&zhuJM](unsigned message, std::uintptr_t, std::intptr_t lParam) {
-                if (message != TrayCallbackMessage())
-                    return false;
-                zhuJM.TrayCallback(static_cast<int>(lParam & 0xFFFF));
-                return true;
-            };
+            main.window->SetShell(&zhuJM);
             return app::MainWindowShell { main.window.get(), main.tray.get(), main.hotkeys.get() };
         } };
 
     app::Startup startup(services, platform);
-    if (!startup.Run())
-        return 0;
-    return FormWindow::RunMessageLoop();
+    int exitCode = 0;
+    switch (startup.Run()) {
+    case app::StartupEnd::Running:
+        exitCode = loop.Run();
+        break;
+    case app::StartupEnd::Stopped:
+        break;
+    case app::StartupEnd::NoWindow:
+        MessageBoxW(nullptr, L"无法创建程序窗口，程序将退出。", L"提示", MB_OK);
+        exitCode = 1;
+        break;
+    }
+    main.Close();
+    return exitCode;
 }

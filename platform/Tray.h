@@ -1,13 +1,10 @@
 #pragma once
-// The program's icon in the system tray. Clicks on it come back to the main window as the mouse
-// message that happened (514 left button released, 517 right button released, ...).
+// The program's icon in the system tray. Clicks on it come back to the main window as a
+// ShellEvents call with the button released.
 
 #include <string_view>
 
 namespace platform {
-
-inline constexpr int TrayLeftButtonUp = 514;
-inline constexpr int TrayRightButtonUp = 517;
 
 class Tray {
 public:

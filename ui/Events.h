@@ -2,17 +2,17 @@
 // Plain input events as controls receive them, in the shape the form host of old gave them:
 // a button number, a shift state and a position in the receiving control's own units.
 
+#include "platform/InputEvents.h"
+
 namespace ui {
 
-// Buttons, as single values and as a held-down mask.
-inline constexpr int LeftButton = 1;
-inline constexpr int RightButton = 2;
-inline constexpr int MiddleButton = 4;
-
-// Shift state bits.
-inline constexpr int ShiftKey = 1;
-inline constexpr int CtrlKey = 2;
-inline constexpr int AltKey = 4;
+// The platform's button and shift bits, under the names controls use.
+using platform::AltKey;
+using platform::CtrlKey;
+using platform::LeftButton;
+using platform::MiddleButton;
+using platform::RightButton;
+using platform::ShiftKey;
 
 struct MouseEvent {
     int button = 0; // the button pressed or released; for moves, every button held down

@@ -110,6 +110,7 @@ void Form::PointerDown(gfx::Point at, int button, int shift)
     UpdateHover(at);
     Control* const target = HitTest(at);
     m_captured = target;
+    m_releaseEndsDoubleClick = false;
     if (target && target->OnMouseDown)
         target->OnMouseDown(EventFor(*target, at, button, shift));
 }
@@ -125,8 +126,9 @@ void Form::PointerMove(gfx::Point at, int buttons, int shift)
 void Form::PointerUp(gfx::Point at, int button, int shift)
 {
     Control* const target = m_captured ? m_captured : HitTest(at);
-    bool const releasedOverIt = m_captured && HitTest(at) == m_captured;
+    bool const releasedOverIt = m_captured && HitTest(at) == m_captured && !m_releaseEndsDoubleClick;
     m_captured = nullptr;
+    m_releaseEndsDoubleClick = false;
     if (target && target->OnMouseUp)
         target->OnMouseUp(EventFor(*target, at, button, shift));
     // A handler may have hidden or moved things; the click goes to the control pressed.
@@ -140,6 +142,7 @@ void Form::PointerDoubleClick(gfx::Point at)
     UpdateHover(at);
     Control* const target = HitTest(at);
     m_captured = target;
+    m_releaseEndsDoubleClick = true;
     if (target && target->OnDoubleClick)
         target->OnDoubleClick();
 }
@@ -154,7 +157,11 @@ void Form::PointerLeft()
         before->OnLeave();
 }
 
-void Form::PointerCaptureLost() { m_captured = nullptr; }
+void Form::PointerCaptureLost()
+{
+    m_captured = nullptr;
+    m_releaseEndsDoubleClick = false;
+}
 
 void Form::DoubleClickOn(Control& control)
 {
@@ -167,5 +174,16 @@ void Form::KeyDownOn(Control& control, KeyEvent const& key)
     if (control.OnKeyDown)
         control.OnKeyDown(key);
 }
+
+bool Form::KeyDown(KeyEvent const& key)
+{
+    if (m_focused && m_focused->Shown() && m_focused->OnKeyDown) {
+        m_focused->OnKeyDown(key);
+        return true;
+    }
+    return OnKeyDown && OnKeyDown(key);
+}
+
+bool Form::KeyPress(char32_t character) { return OnKeyPress && OnKeyPress(character); }
 
 }

@@ -7,6 +7,7 @@
 #include "ui/Control.h"
 #include "ui/ImageCache.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -74,6 +75,7 @@ public:
     void PointerMove(gfx::Point at, int buttons, int shift);
     void PointerUp(gfx::Point at, int button, int shift);
     // The second press of a double-click: delivered instead of a press, after the first click.
+    // Its release ends the double-click; it is no second click.
     void PointerDoubleClick(gfx::Point at);
     void PointerLeft();
     // The system took the pointer away mid-press (another window, a menu): no release will come.
@@ -81,6 +83,15 @@ public:
     // A double-click or key that a native control received itself.
     void DoubleClickOn(Control& control);
     void KeyDownOn(Control& control, KeyEvent const& key);
+
+    // Keys the window itself received: the focused control has them first, then the form's own
+    // handlers. True when someone handled the key.
+    bool KeyDown(KeyEvent const& key);
+    bool KeyPress(char32_t character);
+    void SetFocus(Control* control) { m_focused = control; }
+    Control* Focused() const { return m_focused; }
+    std::function<bool(KeyEvent const&)> OnKeyDown;
+    std::function<bool(char32_t)> OnKeyPress;
 
     void ControlChanged(Control& control);
 
@@ -100,6 +111,8 @@ private:
     mutable bool m_needsPaint = true;
     Control* m_hovered = nullptr;
     Control* m_captured = nullptr;
+    Control* m_focused = nullptr;
+    bool m_releaseEndsDoubleClick = false;
 };
 
 }

@@ -14,6 +14,15 @@ public:
         m_now += maxWaitSeconds < m_step ? maxWaitSeconds : m_step;
     }
 
+    bool QuitRequested() const override { return m_quit; }
+    int Run() override { return m_exitCode; }
+
+    // What a window closing with the loop's end does.
+    void RequestQuit(int exitCode = 0)
+    {
+        m_quit = true;
+        m_exitCode = exitCode;
+    }
     int Serves() const { return m_serves; }
     // How long each wait takes at most before an event comes in.
     void SetStep(double seconds) { m_step = seconds; }
@@ -22,6 +31,8 @@ private:
     double m_now = 1000;
     double m_step = 0.1;
     int m_serves = 0;
+    bool m_quit = false;
+    int m_exitCode = 0;
 };
 
 }

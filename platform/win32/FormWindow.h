@@ -1,6 +1,6 @@
 #pragma once
-// Shows a portable ui::Form as a real window: the form paints into a DIB back buffer that the
-// window presents, pointer input goes to the form as plain events, and the form's native
+// Shows a portable ui::Form in a Win32Window: the form paints into a DIB back buffer that the
+// window presents, the window's pointer and key input goes to the form, and the form's native
 // controls become child windows mirrored from the model. One FormWindow serves one form; the
 // form and the text renderer must outlive it. Opaque handles only: including this header does
 // not bring in <windows.h>.
@@ -8,11 +8,10 @@
 #include "colour/Colour.h"
 #include "gfx/Geometry.h"
 #include "gfx/Image.h"
+#include "platform/ShellEvents.h"
 #include "platform/Window.h"
 #include "ui/Form.h"
 
-#include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -42,7 +41,10 @@ public:
 
     // Makes the window (hidden) and its native children. False if Windows refuses.
     bool Create();
-    // Showing activates the window.
+    // Hotkeys, tray clicks, the taskbar's return and closing go here. Without a listener,
+    // closing destroys the window and ends the message loop with 0.
+    void SetShell(ShellEvents* shell);
+    // Showing brings the window to the front with the focus.
     void Show() override;
     void Hide() override;
     bool IsVisible() const override;
@@ -53,30 +55,20 @@ public:
     void MoveTo(int x, int y) { MoveTo(gfx::Point { x, y }); }
     gfx::Point Position() const override;
 
-    // The window (an HWND), for the tray icon, hotkeys and the clipboard's owner; null before
-    // Create and after the window is closed.
+    // The window (an HWND), for the tray icon, hotkeys and message boxes; null before Create
+    // and after the window is closed.
     void* NativeHandle() const;
     // The child window (an HWND) showing a native control; null for others.
     void* NativeChildOf(ui::Control const& control) const;
     // The form's pixels as last painted; empty before the first paint.
     gfx::Image const& BackBuffer() const;
 
-    // Closing the window (its system menu, Alt+F4) calls this when set; otherwise the window is
-    // destroyed and the message loop ends with 0.
-    std::function<void()> OnClose;
-    // Messages the form does not handle itself (the tray's callback, hotkeys) go here first;
-    // true means handled.
-    std::function<bool(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)> OnMessage;
-
-    // Serves window messages until WM_QUIT; returns its exit code.
-    static int RunMessageLoop();
-
     void RepaintNeeded() override;
     void NativeControlChanged(ui::Control& control) override;
 
 private:
-    class Window;
-    std::unique_ptr<Window> m_window;
+    class Host;
+    std::unique_ptr<Host> m_host;
 };
 
 }

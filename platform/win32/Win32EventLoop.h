@@ -1,5 +1,5 @@
 #pragma once
-// Waiting while serving window messages, for the splash's minimum time.
+// The message pump of the user-interface thread, the only one in the program.
 
 #include "platform/EventLoop.h"
 
@@ -8,8 +8,13 @@ namespace platform::win32 {
 class Win32EventLoop final : public EventLoop {
 public:
     double NowSeconds() const override;
-    // A WM_QUIT met here is posted again, so the main loop still sees it.
     void ServeEvents(double maxWaitSeconds) override;
+    bool QuitRequested() const override { return m_quit; }
+    int Run() override;
+
+private:
+    bool m_quit = false;
+    int m_exitCode = 0;
 };
 
 }

@@ -43,7 +43,12 @@ Win32Tray::Win32Tray(void* window, void* icon)
 {
 }
 
-Win32Tray::~Win32Tray() = default;
+// An icon left behind would stay in the tray until the user moves the pointer over it.
+Win32Tray::~Win32Tray()
+{
+    if (m_added)
+        RemoveIcon();
+}
 
 bool Win32Tray::AddIcon(std::string_view tip)
 {
@@ -51,12 +56,15 @@ bool Win32Tray::AddIcon(std::string_view tip)
     std::wstring const text = Widen(tip);
     // The tip holds 127 characters and its terminator.
     wcsncpy(record.szTip, text.c_str(), std::size(record.szTip) - 1);
-    return Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
+    // A taskbar that started anew has no icon to modify; one that kept it refuses a second add.
+    m_added = Shell_NotifyIconW(NIM_ADD, &record) != FALSE || Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+    return m_added;
 }
 
 bool Win32Tray::RemoveIcon()
 {
     NOTIFYICONDATAW record = TrayRecord(m_window, m_icon);
+    m_added = false;
     return Shell_NotifyIconW(NIM_DELETE, &record) != FALSE;
 }
 

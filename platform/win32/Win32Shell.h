@@ -12,6 +12,7 @@ namespace platform::win32 {
 // The message the tray sends the window; its low word of lParam is the mouse message.
 unsigned TrayCallbackMessage();
 
+// The icon is the window's: it goes when this object goes, before the window does.
 class Win32Tray final : public Tray {
 public:
     // window: the HWND that receives TrayCallbackMessage(); icon: an HICON the caller keeps.
@@ -26,6 +27,7 @@ public:
 private:
     void* m_window;
     void* m_icon;
+    bool m_added = false;
 };
 
 class Win32Hotkeys final : public Hotkeys {

@@ -109,19 +109,22 @@ TEST_F(Chrome, TheLinkTurnsRedUnderThePointerAndBlackOnTheStripOrBackground)
 
 TEST_F(Chrome, TheTrayHidesAndRestoresTheWindow)
 {
-    EXPECT_EQ(Window().VisibilityMarker(), "");
+    using Place = shell::TrayPresence::Place;
+    EXPECT_EQ(Window().TrayPlace(), Place::NotYetSet);
     Window().ToggleTray();
     EXPECT_TRUE(m_fakeWindow.IsVisible()) << "the first toggle only restores";
-    EXPECT_EQ(Window().VisibilityMarker(), "1");
+    EXPECT_EQ(Window().TrayPlace(), Place::Window);
+    Window().TaskbarCreated();
+    EXPECT_TRUE(m_tray.Icons().empty()) << "a shown window has no icon to bring back";
     Window().HideToTray();
     EXPECT_FALSE(m_fakeWindow.IsVisible());
     EXPECT_EQ(m_tray.Icons(), (std::vector<std::string> { "取色器" }));
-    Window().TrayCallback(513);
-    Window().TrayCallback(512);
-    EXPECT_FALSE(m_fakeWindow.IsVisible()) << "only a release restores";
-    Window().TrayCallback(platform::TrayRightButtonUp);
+    // A restarted shell has lost the icon of a hidden window: without it the window is lost.
+    Window().TaskbarCreated();
+    EXPECT_EQ(m_tray.Icons(), (std::vector<std::string> { "取色器", "取色器" }));
+    Window().TrayClicked(platform::TrayButton::Right);
     EXPECT_TRUE(m_fakeWindow.IsVisible());
-    EXPECT_TRUE(m_tray.Icons().empty());
+    EXPECT_EQ(Window().TrayPlace(), Place::Window);
 }
 
 TEST_F(Chrome, ClosingReleasesEveryHotkeyAndEnds)

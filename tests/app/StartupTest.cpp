@@ -14,7 +14,7 @@ protected:
         WriteFile("path.ini", "[RJSZ]\r\nbtwz=取色器\r\nFont=宋体\r\n");
     }
 
-    bool Run()
+    app::StartupEnd Run()
     {
         m_startup = std::make_unique<app::Startup>(
             app::MainWindowServices { m_text, m_clipboard, m_system.Profiles(), m_settingsIni, m_system.ProgramFolder(),
@@ -29,6 +29,8 @@ protected:
                 },
                 [this](app::ZhuJM&) {
                     m_mainMadeAt = m_loop.NowSeconds();
+                    if (m_refuseMainWindow)
+                        return app::MainWindowShell {};
                     return app::MainWindowShell { &m_fakeWindow, &m_tray, &m_hotkeys };
                 } });
         return m_startup->Run();
@@ -39,11 +41,12 @@ protected:
     platform::fake::FakeWindow* m_splashWindow = nullptr;
     double m_splashShownAt = 0;
     double m_mainMadeAt = 0;
+    bool m_refuseMainWindow = false;
 };
 
 TEST_F(Start, TheSplashStaysUpServingEventsThenTheMainWindowShows)
 {
-    ASSERT_TRUE(Run());
+    ASSERT_EQ(Run(), app::StartupEnd::Running);
     EXPECT_GE(m_mainMadeAt - m_splashShownAt, app::SplashSeconds);
     EXPECT_LT(m_mainMadeAt - m_splashShownAt, app::SplashSeconds + 0.01);
     EXPECT_GE(m_loop.Serves(), 15) << "events are served all along";
@@ -57,8 +60,24 @@ TEST_F(Start, TheSplashStaysUpServingEventsThenTheMainWindowShows)
 TEST_F(Start, ALongWaitIsStillCutAtTheSplashTime)
 {
     m_loop.SetStep(10);
-    ASSERT_TRUE(Run());
+    ASSERT_EQ(Run(), app::StartupEnd::Running);
     EXPECT_DOUBLE_EQ(m_mainMadeAt - m_splashShownAt, app::SplashSeconds);
+}
+
+// Alt+F4 on the splash once let start-up build and show the main window, only to end then.
+TEST_F(Start, EndingDuringTheSplashEndsBeforeTheMainWindowIsMade)
+{
+    m_loop.RequestQuit();
+    EXPECT_EQ(Run(), app::StartupEnd::Stopped);
+    EXPECT_EQ(m_startup->MainWindow(), nullptr);
+    EXPECT_FALSE(m_fakeWindow.IsVisible());
+}
+
+TEST_F(Start, AMainWindowTheSystemRefusesEndsStartUp)
+{
+    m_refuseMainWindow = true;
+    EXPECT_EQ(Run(), app::StartupEnd::NoWindow);
+    EXPECT_FALSE(m_fakeWindow.IsVisible());
 }
 
 TEST_F(Start, StatusTextsComeInOrder)

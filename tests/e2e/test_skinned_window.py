@@ -87,6 +87,13 @@ class SkinnedWindowTest(unittest.TestCase):
             s.click(left + CLOSE[0], top + CLOSE[1])
             self.assertEqual(s.wait_exit(15), 0)
 
+    def test_the_first_click_after_start_up_acts(self):
+        # It was once lost: the window that replaced the splash did not have the focus.
+        with Session(None, shipped=True) as s:
+            main = s.wait_for_window(TITLE, timeout=30)[0]
+            s.click(*MINIMISE, window=main)
+            wait_until(lambda: main not in s.visible_windows(), 5, 'the window hiding after one click')
+
 
 if __name__ == '__main__':
     unittest.main()

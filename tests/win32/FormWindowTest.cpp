@@ -5,6 +5,8 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32EventLoop.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextRenderer.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -13,6 +15,9 @@
 #include "ui/SwatchImage.h"
 
 #include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shellapi.h>
 
 #include <cstdlib>
 #include <string>
@@ -83,6 +88,17 @@ public:
 
 private:
     BYTE m_before[256] {};
+};
+
+struct ShellRecorder final : platform::ShellEvents {
+    void HotkeyPressed(int id) override { events.push_back("hotkey " + std::to_string(id)); }
+    void TrayClicked(platform::TrayButton button) override
+    {
+        events.push_back(button == platform::TrayButton::Left ? "tray left" : "tray right");
+    }
+    void TaskbarCreated() override { events.push_back("taskbar"); }
+    void CloseRequested() override { events.push_back("close"); }
+    std::vector<std::string> events;
 };
 
 class FormWindowTest : public ::testing::Test {
@@ -339,7 +355,7 @@ TEST_F(FormWindowTest, PointerMessagesReachTheControlsWithCapture)
     SendMessageW(Window(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(285, 15));
     SendMessageW(Window(), WM_LBUTTONUP, 0, At(285, 15));
     EXPECT_EQ(events, (std::vector<std::string> { "down swatch b1 s0 5,5", "up swatch b1 s0 5,5", "click swatch",
-                          "double swatch", "up swatch b1 s0 5,5", "click swatch" }));
+                          "double swatch", "up swatch b1 s0 5,5" }));
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
@@ -409,18 +425,21 @@ TEST_F(FormWindowTest, CaptionPositionAndVisibility)
 TEST_F(FormWindowTest, ClosingEndsTheLoopUnlessTheProgramTakesIt)
 {
     ASSERT_TRUE(window.Create());
-    int closes = 0;
-    window.OnClose = [&] { ++closes; };
+    ShellRecorder shell;
+    window.SetShell(&shell);
     SendMessageW(Window(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(shell.events, (std::vector<std::string> { "close" }));
     ASSERT_TRUE(IsWindow(Window()));
 
     HWND const handle = Window();
-    window.OnClose = nullptr;
+    window.SetShell(nullptr);
     SendMessageW(handle, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(handle));
     EXPECT_EQ(window.NativeHandle(), nullptr);
-    EXPECT_EQ(FormWindow::RunMessageLoop(), 0);
+    Win32EventLoop loop;
+    EXPECT_EQ(loop.Run(), 0);
+    EXPECT_TRUE(loop.QuitRequested());
+    loop.ServeEvents(5);
     // The model goes on without a window.
     web.SetText("after");
     form.SetSize({ 10, 10 });
@@ -462,5 +481,75 @@ TEST(FormWindow, FramedCentredAndColourKeyedWindows)
     EXPECT_EQ(flags & LWA_COLORKEY, static_cast<DWORD>(LWA_COLORKEY));
 
     PostQuitMessage(7);
-    EXPECT_EQ(FormWindow::RunMessageLoop(), 7);
+    Win32EventLoop loop;
+    loop.ServeEvents(1);
+    EXPECT_TRUE(loop.QuitRequested()) << "a quit met while waiting is kept, not posted again";
+    EXPECT_EQ(loop.Run(), 7);
+}
+
+TEST_F(FormWindowTest, SystemMessagesArriveAsTypedEvents)
+{
+    ASSERT_TRUE(window.Create());
+    ShellRecorder shell;
+    window.SetShell(&shell);
+    SendMessageW(Window(), WM_HOTKEY, 2, MAKELPARAM(MOD_SHIFT, 'Q'));
+    // Only a release over the tray icon is a click.
+    for (UINT mouse : { WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP })
+        SendMessageW(Window(), TrayCallbackMessage(), 1, mouse);
+    SendMessageW(Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_EQ(shell.events, (std::vector<std::string> { "hotkey 2", "tray left", "tray right", "taskbar" }));
+
+    std::vector<int> keys;
+    form.OnKeyDown = [&](ui::KeyEvent const& key) {
+        keys.push_back(key.keyCode);
+        return key.keyCode == VK_ESCAPE;
+    };
+    EXPECT_EQ(SendMessageW(Window(), WM_KEYDOWN, VK_ESCAPE, 1), 0);
+    // An unhandled Alt+F4 goes on to the system, which closes the window.
+    SendMessageW(Window(), WM_SYSKEYDOWN, VK_F4, 1 << 29);
+    Settle(Window());
+    EXPECT_EQ(keys, (std::vector<int> { VK_ESCAPE, VK_F4 }));
+    EXPECT_EQ(shell.events.back(), "close");
+}
+
+// The main window takes over from the splash: hidden and shown again, it must be the window that
+// has the focus, or the first click on it only activates it.
+TEST_F(FormWindowTest, ShowingBringsTheWindowToTheFrontWithTheFocus)
+{
+    ASSERT_TRUE(window.Create());
+    Win32TextRenderer otherText;
+    ui::Form otherForm(otherText);
+    otherForm.SetSize({ 50, 50 });
+    FormWindow other(otherForm, otherText);
+    ASSERT_TRUE(other.Create());
+    window.Show();
+    other.Show();
+    Settle(Window());
+    window.Hide();
+    window.Show();
+    Settle(Window());
+    EXPECT_EQ(GetForegroundWindow(), Window());
+    EXPECT_EQ(GetActiveWindow(), Window());
+}
+
+TEST(Win32Tray, TheIconGoesWithItsOwner)
+{
+    Win32TextRenderer text;
+    ui::Form form(text);
+    form.SetSize({ 50, 50 });
+    FormWindow window(form, text);
+    ASSERT_TRUE(window.Create());
+    AppIcon const icon(16);
+    NOTIFYICONDATAW record {};
+    record.cbSize = sizeof record;
+    record.hWnd = Hwnd(window.NativeHandle());
+    record.uID = 1;
+    record.uFlags = NIF_TIP;
+    {
+        Win32Tray tray(window.NativeHandle(), icon.Handle());
+        ASSERT_TRUE(tray.AddIcon("取色器"));
+        EXPECT_TRUE(tray.AddIcon("取色器")) << "adding again, as after the taskbar's return, keeps the icon";
+        EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &record));
+    }
+    EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &record)) << "no icon is left behind";
 }

@@ -1,0 +1,43 @@
+#pragma once
+// The colour adjuster: a hue strip painted once, and a saturation/value box drawn anew for each
+// hue, with a pointer beside the strip and a ring inside the box. The colour it offers is the one
+// drawn under the ring, read back from the box's own picture.
+
+#include "colour/Colour.h"
+#include "ui/AlphaImage.h"
+#include "ui/CircleShape.h"
+#include "ui/PictureBox.h"
+
+#include <cstdint>
+
+namespace colour {
+
+class Adjuster {
+public:
+    Adjuster(ui::PictureBox& box, ui::PictureBox& strip, ui::AlphaImage& huePointer, ui::CircleShape& ring)
+        : m_box(box)
+        , m_strip(strip)
+        , m_huePointer(huePointer)
+        , m_ring(ring)
+    {
+    }
+
+    // Paints the strip, puts the ring at its starting place and draws the box for hue 180.
+    void Prepare();
+    // The box drawn for a hue, and the strip's pointer moved beside it.
+    void DrawAdjusterBox(std::int16_t hue);
+    // What the box shows under the ring; -1 outside the box's picture.
+    Colour ColourUnderRing() const;
+
+    // FIXME: Presses and drags on the box and the strip come with the colour lists.
+
+private:
+    void PaintHueStrip();
+
+    ui::PictureBox& m_box;
+    ui::PictureBox& m_strip;
+    ui::AlphaImage& m_huePointer;
+    ui::CircleShape& m_ring;
+};
+
+}

@@ -1,0 +1,65 @@
+#include "platform/win32/Win32OverlayWindow.h"
+
+#include "platform/win32/DibImage.h"
+#include "platform/win32/Win32Window.h"
+
+#include <windows.h>
+
+#include <optional>
+
+namespace platform::win32 {
+
+class Win32OverlayWindow::Parts final : public WindowClient {
+public:
+    Parts()
+        : window({ WindowKind::FullScreenTool, false, TransparentKeyColour, std::nullopt }, *this)
+    {
+    }
+
+    void PaintArea(void* dc, gfx::Rect area) override
+    {
+        if (!back)
+            return;
+        BitBlt(static_cast<HDC>(dc), area.x, area.y, area.width, area.height, static_cast<HDC>(back->DeviceContext()),
+            area.x, area.y, SRCCOPY);
+    }
+
+    std::optional<DibImage> back;
+    // Last, so that it goes first while the back buffer its last paint reads is still here.
+    Win32Window window;
+};
+
+std::unique_ptr<Win32OverlayWindow> Win32OverlayWindow::Create()
+{
+    auto parts = std::make_unique<Parts>();
+    if (!parts->window.Create({}, ""))
+        return nullptr;
+    gfx::Size const size = parts->window.ClientSize();
+    parts->back = DibImage::Create(size.width, size.height);
+    if (!parts->back)
+        return nullptr;
+    return std::unique_ptr<Win32OverlayWindow>(new Win32OverlayWindow(std::move(parts)));
+}
+
+Win32OverlayWindow::Win32OverlayWindow(std::unique_ptr<Parts> parts)
+    : m_parts(std::move(parts))
+{
+}
+
+Win32OverlayWindow::~Win32OverlayWindow() = default;
+
+gfx::Image& Win32OverlayWindow::Pixels() { return m_parts->back->Pixels(); }
+
+void Win32OverlayWindow::Invalidate(gfx::Rect area) { m_parts->window.Invalidate(area); }
+
+void Win32OverlayWindow::SetPointerShape(PointerShape shape) { m_parts->window.SetPointerShape(shape); }
+
+void Win32OverlayWindow::SetInput(InputEvents* input) { m_parts->window.SetInput(input); }
+
+void Win32OverlayWindow::Show() { m_parts->window.Show(); }
+
+void Win32OverlayWindow::Hide() { m_parts->window.Hide(); }
+
+void* Win32OverlayWindow::Handle() const { return m_parts->window.Handle(); }
+
+}

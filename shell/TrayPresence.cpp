@@ -1,0 +1,39 @@
+#include "shell/TrayPresence.h"
+
+namespace shell {
+
+void TrayPresence::HideToTray()
+{
+    if (m_tray)
+        m_tray->AddIcon(m_tip());
+    m_place = Place::Tray;
+    if (m_window)
+        m_window->Hide();
+}
+
+void TrayPresence::RestoreFromTray()
+{
+    if (m_tray)
+        m_tray->RemoveIcon();
+    m_place = Place::Window;
+    if (m_window)
+        m_window->Show();
+}
+
+void TrayPresence::ToggleTray()
+{
+    if (m_place == Place::Window)
+        HideToTray();
+    else
+        RestoreFromTray();
+}
+
+void TrayPresence::Clicked(platform::TrayButton) { RestoreFromTray(); }
+
+void TrayPresence::TaskbarCreated()
+{
+    if (m_place == Place::Tray && m_tray)
+        m_tray->AddIcon(m_tip());
+}
+
+}

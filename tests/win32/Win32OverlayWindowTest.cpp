@@ -1,0 +1,69 @@
+// The full-screen overlay: above everything, no taskbar button, its own pointer shape, and only
+// the rectangles it was told about reach the screen.
+
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32OverlayWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+using namespace platform::win32;
+
+namespace {
+
+void Settle(HWND window)
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    UpdateWindow(window);
+}
+
+COLORREF OnScreen(int x, int y)
+{
+    HDC const screen = GetDC(nullptr);
+    COLORREF const colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+TEST(Win32OverlayWindow, CoversTheScreenOnTopAndRepaintsOnlyWhatChanged)
+{
+    auto overlay = Win32OverlayWindow::Create();
+    ASSERT_NE(overlay, nullptr);
+    HWND const window = static_cast<HWND>(overlay->Handle());
+    gfx::Image& pixels = overlay->Pixels();
+    ASSERT_EQ(pixels.Size(), (gfx::Size { GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) }));
+    EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+
+    pixels.Fill(gfx::PixelFromColour(MakeColour(0, 0, 255)));
+    overlay->Show();
+    Settle(window);
+    EXPECT_EQ(OnScreen(300, 300), RGB(0, 0, 255));
+
+    // Both areas change in the buffer; only the first is said to have changed.
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            pixels.SetPixel(100 + x, 100 + y, gfx::PixelFromColour(MakeColour(255, 0, 0)));
+            pixels.SetPixel(300 + x, 300 + y, gfx::PixelFromColour(MakeColour(255, 0, 0)));
+        }
+    }
+    overlay->Invalidate({ 100, 100, 20, 20 });
+    Settle(window);
+    EXPECT_EQ(OnScreen(110, 110), RGB(255, 0, 0));
+    EXPECT_EQ(OnScreen(310, 310), RGB(0, 0, 255)) << "an area nobody invalidated is not copied";
+
+    overlay->SetPointerShape(platform::PointerShape::Cross);
+    SetCursorPos(150, 150);
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_CROSS));
+    // Alt+F4 does not close it: the tool ends by its own input.
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window));
+}
+
+}
