@@ -12,8 +12,8 @@ ZhuJM::ZhuJM(MainWindowServices services)
 {
     m_form.SetCaption("取色器");
     // The built-in layout's drag region: the title band left of the two buttons.
-    m_dragRegionWidth = 260;
-    m_dragRegionHeight = 32;
+    m_dragRegionWidth = skin::DefaultSkinDescription().dragRegionWidth;
+    m_dragRegionHeight = skin::DefaultSkinDescription().dragRegionHeight;
     m_minimise.control = m_controls.ZXHANT;
     m_close.control = m_controls.GBANT;
     m_pick.control = m_controls.QSTBK;

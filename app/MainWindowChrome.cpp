@@ -16,7 +16,7 @@ std::string const& ImageFor(skin::ButtonImages const& images, bool hover, bool p
     return pressed ? images.pressed : hover ? images.hover : images.normal;
 }
 
-constexpr char const* TabCaptions[PanelCount] = { "颜色", "色卡", "调色", "热键" };
+constexpr auto const& TabCaptions = skin::TabCaptions;
 
 constexpr Colour LinkHoverColour = 255;
 constexpr Colour LinkColour = 0;
