@@ -1,6 +1,7 @@
 #pragma once
-// The pictures the window's image controls show before a skin gives them its own: drawn here so
-// that the program looks finished even with no skin folder at all.
+// The plain pictures the window's image controls show when no skin gives them their own: flat
+// fills, a thin outline and a caption, enough to use the window without its skin folder. The
+// drawn look ships as the default skin.
 
 #include "gfx/Image.h"
 #include "platform/TextRenderer.h"
@@ -9,9 +10,10 @@
 
 namespace app {
 
-// Light panel with rounded corners (outside them fully transparent) and a title band.
+// A light panel with a title band; the corners outside a small radius are fully transparent.
 gfx::Image BuiltInBackground(gfx::Size size, int titleBandHeight);
 
+// A flat button with its caption as text.
 enum class ButtonGlyph { Minimise, Close, Pick, Capture, Save };
 gfx::Image BuiltInButton(gfx::Size size, ButtonGlyph glyph, platform::TextRenderer& text);
 
@@ -23,8 +25,9 @@ gfx::Image BuiltInTab(gfx::Size size, std::string_view caption, TabLook look, pl
 gfx::Image BuiltInFrame(gfx::Size size);
 
 gfx::Image BuiltInSeparator(gfx::Size size);
+// Follows the background's bottom corners, which it covers.
 gfx::Image BuiltInBottomStrip(gfx::Size size);
-// A small triangle pointing left at the hue strip.
+// A small block beside the hue strip.
 gfx::Image BuiltInHuePointer();
 
 }

@@ -1,21 +1,16 @@
 // The window's built-in layout: where every control sits and what it shows before a skin is
-// applied. A skin decides all of this later; this layout is what a missing skin still shows.
+// applied. The places are the default skin's, so a missing skin folder changes only the pictures.
 
 #include "app/BuiltInPictures.h"
 #include "app/MainWindowControls.h"
 #include "colour/CurrentColour.h"
+#include "skin/SkinDescription.h"
 
 #include <string>
 
 namespace app {
 
 namespace {
-
-constexpr int WindowWidth = 330;
-constexpr int WindowHeight = 500;
-constexpr int TitleBand = 32;
-constexpr int Margin = 12;
-constexpr int PanelTop = 204;
 
 std::string Indexed(char const* name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
 
@@ -24,6 +19,8 @@ ui::Placement Place(int left, int top, int width, int height)
     return { static_cast<float>(left), static_cast<float>(top), static_cast<float>(width), static_cast<float>(height) };
 }
 
+ui::Placement Place(skin::Geometry g) { return Place(g.left, g.top, g.width, g.height); }
+
 ui::AlphaImage& AddImage(ui::Form& form, std::string name, ui::Placement place, gfx::Image picture)
 {
     auto& image = form.Add<ui::AlphaImage>(std::move(name), std::move(picture));
@@ -31,13 +28,14 @@ ui::AlphaImage& AddImage(ui::Form& form, std::string name, ui::Placement place, 
     return image;
 }
 
-ui::Label& AddLabel(ui::Form& form, std::string name, int left, int top, std::string text, Colour colour = 0x433C3C)
+ui::Label& AddLabel(
+    ui::Form& form, std::string name, skin::Position at, std::string text, Colour colour = 0x433C3C)
 {
     auto& label = form.Add<ui::Label>(std::move(name));
     label.SetForeColour(colour);
     label.SetAutoSize(true);
     label.SetText(std::move(text));
-    label.SetPosition(static_cast<float>(left), static_cast<float>(top));
+    label.SetPosition(static_cast<float>(at.left), static_cast<float>(at.top));
     return label;
 }
 
@@ -55,32 +53,31 @@ ui::SwatchImage& AddSwatch(ui::Form& form, std::string name, ui::Placement place
     return swatch;
 }
 
-void BuildHeader(ui::Form& form, MainWindowControls& c)
+void BuildHeader(ui::Form& form, MainWindowControls& c, skin::SkinDescription const& skin)
 {
     platform::TextRenderer& text = form.Text();
-    c.bj = &AddImage(form, "bj", Place(0, 0, WindowWidth, WindowHeight),
-        BuiltInBackground({ WindowWidth, WindowHeight }, TitleBand));
-    c.BiaoTiLan = &AddLabel(form, "BiaoTiLan", Margin, 9, "取色器", 0xFFFFFF);
-    ui::Placement const minimise = Place(WindowWidth - 64, 4, 28, 24);
-    ui::Placement const close = Place(WindowWidth - 34, 4, 28, 24);
+    ui::Placement const window = Place(0, 0, skin.backgroundWidth, skin.backgroundHeight);
+    c.bj = &AddImage(form, "bj", window, BuiltInBackground(SizeOf(window), static_cast<int>(skin.dragRegionHeight)));
+    c.BiaoTiLan = &AddLabel(form, "BiaoTiLan", skin.title, "取色器", 0xFFFFFF);
+    ui::Placement const minimise = Place(skin.minimise.geometry);
+    ui::Placement const close = Place(skin.close.geometry);
     c.ZXHANT = &AddImage(form, "ZXHANT", minimise, BuiltInButton(SizeOf(minimise), ButtonGlyph::Minimise, text));
     c.GBANT = &AddImage(form, "GBANT", close, BuiltInButton(SizeOf(close), ButtonGlyph::Close, text));
 
     c.YSK = &form.Add<ui::PictureBox>("YSK");
-    c.YSK->SetPlace(Place(Margin, 44, 88, 96));
+    c.YSK->SetPlace(Place(skin.colourBox));
     c.YSK->SetBorderWidth(1);
 
-    ui::Placement const pick = Place(108, 44, 30, 30);
-    ui::Placement const capture = Place(108, 82, 30, 30);
+    ui::Placement const pick = Place(skin.pick.geometry);
+    ui::Placement const capture = Place(skin.capture.geometry);
     c.QSTBK = &AddImage(form, "QSTBK", pick, BuiltInButton(SizeOf(pick), ButtonGlyph::Pick, text));
     c.JTTBK = &AddImage(form, "JTTBK", capture, BuiltInButton(SizeOf(capture), ButtonGlyph::Capture, text));
 
     static char const* const captions[4] = { "十进制", "网页色", "十六进制", "百分比" };
     NotationTexts const placeholders = PlaceholderNotationTexts();
     for (int n = 0; n < 4; ++n) {
-        int const top = 44 + 26 * n;
-        c.YSBQ[n] = &AddLabel(form, Indexed("YSBQ", n), 146, top + 4, captions[n]);
-        ui::Placement const box = Place(200, top, 118, 22);
+        c.YSBQ[n] = &AddLabel(form, Indexed("YSBQ", n), skin.notationCaptions[n], captions[n]);
+        ui::Placement const box = Place(skin.notationBoxes[n]);
         c.DBSRK[n] = &AddImage(form, Indexed("DBSRK", n), box, BuiltInFrame(SizeOf(box)));
         c.YSSR[n] = &form.Add<ui::TextBox>(Indexed("YSSR", n));
         c.YSSR[n]->SetPlace(box);
@@ -88,67 +85,75 @@ void BuildHeader(ui::Form& form, MainWindowControls& c)
     }
 
     c.DXAnNiu = &form.Add<ui::CheckBox>("DXAnNiu");
-    c.DXAnNiu->SetPlace(Place(Margin, 150, 96, 20));
+    c.DXAnNiu->SetPlace(Place(skin.copyPrefix.left, skin.copyPrefix.top, 96, 20));
     c.DXAnNiu->SetCaption("复制前缀");
     c.DXAnNiu->SetChecked(true);
-    c.TiShiBiaoQian = &AddLabel(form, "TiShiBiaoQian", 146, 153, "双击文本框即可复制", 0x868077);
+    c.TiShiBiaoQian = &AddLabel(form, "TiShiBiaoQian", skin.hint, "双击文本框即可复制", 0x868077);
 
-    static char const* const tabs[PanelCount] = { "颜色", "色卡", "调色", "热键" };
     for (int n = 0; n < PanelCount; ++n) {
-        ui::Placement const tab = Place(Margin + 77 * n, 174, 75, 24);
+        ui::Placement const tab = Place(skin.tabs[n].geometry);
         TabLook const look = n == 0 ? TabLook::Selected : TabLook::Normal;
-        c.Mianban[n] = &AddImage(form, Indexed("Mianban", n), tab, BuiltInTab(SizeOf(tab), tabs[n], look, text));
+        c.Mianban[n] = &AddImage(
+            form, Indexed("Mianban", n), tab, BuiltInTab(SizeOf(tab), skin::TabCaptions[n], look, text));
     }
 }
 
-void BuildListPanel(ui::Form& form, MainWindowControls& c)
+void AddSwatches(ui::Form& form, char const* name, skin::SwatchGrid const& grid, ui::SwatchImage** swatches, int count)
 {
-    c.MB1BQ[0] = &AddLabel(form, "MB1BQ(0)", Margin, PanelTop + 4, "最近使用的颜色");
-    for (int j = 0; j < RecentSwatchCount; ++j)
-        c.ZJHQYS[j] = &AddSwatch(form, Indexed("ZJHQYS", j),
-            Place(Margin + 34 * (j % 9), PanelTop + 24 + 34 * (j / 9), 30, 30));
-    c.MB1BQ[1] = &AddLabel(form, "MB1BQ(1)", Margin, PanelTop + 100, "我保存的颜色");
-    for (int j = 0; j < SavedSwatchCount; ++j)
-        c.WBCYS[j] = &AddSwatch(form, Indexed("WBCYS", j),
-            Place(Margin + 34 * (j % 9), PanelTop + 120 + 34 * (j / 9), 30, 30));
+    for (int j = 0; j < count; ++j) {
+        // The default grids always lay out.
+        skin::SwatchPlace const place = *skin::SwatchPlaceOf(grid, j);
+        swatches[j] = &AddSwatch(form, Indexed(name, j), Place(place.left, place.top, place.size, place.size));
+    }
 }
 
-void BuildChartPanel(ui::Form& form, MainWindowControls& c)
+void BuildListPanel(ui::Form& form, MainWindowControls& c, skin::SkinDescription const& skin)
+{
+    c.MB1BQ[0] = &AddLabel(form, "MB1BQ(0)", skin.listCaptions[0], "最近使用的颜色");
+    AddSwatches(form, "ZJHQYS", skin.recentGrid, c.ZJHQYS.data(), RecentSwatchCount);
+    c.MB1BQ[1] = &AddLabel(form, "MB1BQ(1)", skin.listCaptions[1], "我保存的颜色");
+    AddSwatches(form, "WBCYS", skin.savedGrid, c.WBCYS.data(), SavedSwatchCount);
+}
+
+void BuildChartPanel(ui::Form& form, MainWindowControls& c, skin::SkinDescription const& skin)
 {
     c.YDYSK = &form.Add<ui::PictureBox>("YDYSK");
-    c.YDYSK->SetPlace(Place(Margin, PanelTop + 4, 306, 160));
+    c.YDYSK->SetPlace(Place(skin.chartBox));
     c.YDYSK->SetBackColour(0xFFFFFF);
     c.TPGGK = &form.Add<ui::PictureBox>("TPGGK");
-    c.TPGGK->SetPlace(Place(Margin, PanelTop + 172, 306, 72));
+    c.TPGGK->SetPlace(Place(skin.pictureBox));
     c.TPGGK->SetBackColour(0xFFFFFF);
     c.WYK = &form.AddInside<ui::WebBrowserBox>(*c.TPGGK, "WYK");
-    c.WYK->SetPlace(Place(-1, -1, 306 + 2, 72 + 2));
+    // Its own border falls outside the box.
+    c.WYK->SetPlace(Place(-1, -1, skin.pictureBox.width + 2, skin.pictureBox.height + 2));
     c.WYK->SetVisible(false);
 }
 
-void BuildAdjusterPanel(ui::Form& form, MainWindowControls& c)
+void BuildAdjusterPanel(ui::Form& form, MainWindowControls& c, skin::SkinDescription const& skin)
 {
     c.TSBK = &form.Add<ui::PictureBox>("TSBK");
-    c.TSBK->SetPlace(Place(Margin, PanelTop + 4, 204, 204));
+    c.TSBK->SetPlace(Place(skin.adjusterBox));
     c.TSBK->SetBackColour(0xFFFFFF);
     c.TSTK = &form.Add<ui::PictureBox>("TSTK");
-    c.TSTK->SetPlace(Place(236, PanelTop + 4, 13, 204));
+    c.TSTK->SetPlace(Place(skin.hueStrip));
     c.TSTK->SetBackColour(0xFFFFFF);
-    c.TSZZ = &AddImage(form, "TSZZ", Place(251, PanelTop + 100, 7, 11), BuiltInHuePointer());
+    gfx::Image pointer = BuiltInHuePointer();
+    ui::Placement const pointerPlace
+        = Place(skin.huePointerPosition.left, skin.huePointerPosition.top, pointer.Width(), pointer.Height());
+    c.TSZZ = &AddImage(form, "TSZZ", pointerPlace, std::move(pointer));
     c.TSZZ->SetAutoSize(true);
     c.TSYQ = &form.AddInside<ui::CircleShape>(*c.TSBK, "TSYQ");
     c.TSYQ->SetPlace({ 50, 50, 4, 4 });
 }
 
-void BuildHotkeyPanel(ui::Form& form, MainWindowControls& c)
+void BuildHotkeyPanel(ui::Form& form, MainWindowControls& c, skin::SkinDescription const& skin)
 {
     platform::TextRenderer& text = form.Text();
     static char const* const captions[6]
         = { "显示/隐藏窗口", "屏幕取色", "保存当前颜色", "切换复制前缀", "屏幕截图", "取色后复制" };
     for (int j = 0; j < 6; ++j) {
-        int const top = PanelTop + 4 + 30 * j;
-        c.MB4BQ[j] = &AddLabel(form, Indexed("MB4BQ", j), Margin, top + 4, captions[j]);
-        ui::Placement const input = Place(130, top, 188, 22);
+        c.MB4BQ[j] = &AddLabel(form, Indexed("MB4BQ", j), skin.hotkeyCaptions[j], captions[j]);
+        ui::Placement const input = Place(skin.hotkeyInputs[j]);
         c.MB4DK[j] = &AddImage(form, Indexed("MB4DK", j), input, BuiltInFrame(SizeOf(input)));
         if (j < 5) {
             c.MB4SRK[j] = &form.Add<ui::TextBox>(Indexed("MB4SRK", j));
@@ -159,22 +164,23 @@ void BuildHotkeyPanel(ui::Form& form, MainWindowControls& c)
         }
     }
     c.BeiZhu = &form.Add<ui::Label>("BeiZhu");
-    c.BeiZhu->SetPlace(Place(Margin, PanelTop + 186, 220, 44));
+    c.BeiZhu->SetPlace(Place(skin.note));
     c.BeiZhu->SetWordWrap(true);
     c.BeiZhu->SetForeColour(0x868077);
     c.BeiZhu->SetText("在输入框中按下新的组合键，然后点击保存。");
-    ui::Placement const save = Place(WindowWidth - Margin - 72, PanelTop + 190, 72, 28);
+    ui::Placement const save = Place(skin.save.geometry);
     c.BCSZAN = &AddImage(form, "BCSZAN", save, BuiltInButton(SizeOf(save), ButtonGlyph::Save, text));
 }
 
-void BuildFooter(ui::Form& form, MainWindowControls& c)
+void BuildFooter(ui::Form& form, MainWindowControls& c, skin::SkinDescription const& skin)
 {
-    ui::Placement const separator = Place(Margin, WindowHeight - 34, WindowWidth - 2 * Margin, 1);
+    ui::Placement const separator = Place(skin.separator);
     c.FengGeXian = &AddImage(form, "FengGeXian", separator, BuiltInSeparator(SizeOf(separator)));
-    ui::Placement const strip = Place(0, WindowHeight - 26, WindowWidth, 26);
+    ui::Placement const strip = Place(skin.bottomStrip);
     c.DBTP = &AddImage(form, "DBTP", strip, BuiltInBottomStrip(SizeOf(strip)));
+    // The link text sits inside the strip as a skin places it.
     c.DBBT = &form.Add<ui::Label>("DBBT");
-    c.DBBT->SetPlace(Place(10, WindowHeight - 24, WindowWidth - 10, 22));
+    c.DBBT->SetPlace({ strip.left + 10, strip.top + 2, strip.width - 10, strip.height - 4 });
 }
 
 // Only the panel of the colour lists shows at first.
@@ -197,15 +203,16 @@ void ShowFirstPanelOnly(MainWindowControls& c)
 
 MainWindowControls BuildMainWindow(ui::Form& form)
 {
-    form.SetSize({ WindowWidth, WindowHeight });
+    skin::SkinDescription const& skin = skin::DefaultSkinDescription();
+    form.SetSize({ skin.backgroundWidth, skin.backgroundHeight });
     form.SetBackColour(TransparentKeyColour);
     MainWindowControls controls;
-    BuildHeader(form, controls);
-    BuildListPanel(form, controls);
-    BuildChartPanel(form, controls);
-    BuildAdjusterPanel(form, controls);
-    BuildHotkeyPanel(form, controls);
-    BuildFooter(form, controls);
+    BuildHeader(form, controls, skin);
+    BuildListPanel(form, controls, skin);
+    BuildChartPanel(form, controls, skin);
+    BuildAdjusterPanel(form, controls, skin);
+    BuildHotkeyPanel(form, controls, skin);
+    BuildFooter(form, controls, skin);
     ShowFirstPanelOnly(controls);
     return controls;
 }

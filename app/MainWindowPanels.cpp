@@ -6,12 +6,6 @@
 
 namespace app {
 
-namespace {
-
-constexpr char const* TabCaptions[PanelCount] = { "颜色", "色卡", "调色", "热键" };
-
-}
-
 std::array<std::vector<ui::Control*>, PanelCount> PanelMembersOf(MainWindowControls const& c)
 {
     std::array<std::vector<ui::Control*>, PanelCount> members;
@@ -50,10 +44,11 @@ skin::Chrome ZhuJM::MakeChrome()
         TabLook const drawn = look == skin::Look::Pressed ? TabLook::Selected
             : look == skin::Look::Hover                   ? TabLook::Hover
                                                           : TabLook::Normal;
-        tab.SetBuiltInPicture(BuiltInTab(size, TabCaptions[index], drawn, m_form.Text()));
+        tab.SetBuiltInPicture(BuiltInTab(size, skin::TabCaptions[index], drawn, m_form.Text()));
     };
     // The built-in layout's drag region: the title band left of the two buttons.
-    return skin::Chrome(controls, std::move(actions), 260, 32);
+    skin::SkinDescription const& builtIn = skin::DefaultSkinDescription();
+    return skin::Chrome(controls, std::move(actions), builtIn.dragRegionWidth, builtIn.dragRegionHeight);
 }
 
 void ZhuJM::ShowPanel(int panel, bool visible)

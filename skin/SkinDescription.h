@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace skin {
 
@@ -33,11 +34,15 @@ struct ButtonImages {
     std::string normal;
     std::string hover;
     std::string pressed;
+
+    bool operator==(ButtonImages const&) const = default;
 };
 
 struct Button {
     ButtonImages images;
     Geometry geometry;
+
+    bool operator==(Button const&) const = default;
 };
 
 struct SwatchGrid {
@@ -47,6 +52,8 @@ struct SwatchGrid {
     std::string placeholder;
     int left = 0;
     int top = 0;
+
+    bool operator==(SwatchGrid const&) const = default;
 };
 
 struct SkinDescription {
@@ -100,10 +107,20 @@ struct SkinDescription {
     std::array<Geometry, 6> hotkeyInputs {};
     Geometry note;
     Button save;
+
+    bool operator==(SkinDescription const&) const = default;
 };
 
 // Reads every value through the skin's INI store.
 SkinDescription ReadSkinDescription(INIDX& skinIni);
+
+// The shipped skin "Flat": its generator writes this description, and the window's built-in
+// layout places its controls from the same values, so the window looks alike with and without
+// its skin folder.
+SkinDescription const& DefaultSkinDescription();
+
+// The captions of the four panel tabs; the default skin bakes them into its tab pictures.
+inline constexpr std::array<std::string_view, 4> TabCaptions { "颜色", "色卡", "调色", "热键" };
 
 // Where swatch `index` of a grid goes, in 16-bit arithmetic as the grid's values are defined;
 // nothing when the grid cannot be laid out (no columns, or a value or result outside the signed

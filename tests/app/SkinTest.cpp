@@ -2,6 +2,10 @@
 
 #include "MainWindowFixture.h"
 
+#include "skin/SkinDescriptionText.h"
+
+#include <map>
+
 namespace {
 
 // A small complete skin: every control family has a place of its own.
@@ -214,6 +218,37 @@ TEST_F(Skin, TheHuePointerFollowsTheHueAndKeepsItsLeft)
     EXPECT_GT(RedOf(reddish), GreenOf(reddish)) << "the box is drawn for the new hue";
     EXPECT_EQ(GreenOf(reddish), BlueOf(reddish));
     EXPECT_EQ(Controls().TSBK->PointColour(-1, 50), 13606920) << "inside its frame";
+}
+
+TEST_F(Skin, TheDefaultSkinReadsBackAsDescribedAndPlacesEveryControlWhereTheBuiltInLayoutDoes)
+{
+    skin::SkinDescription const& flat = skin::DefaultSkinDescription();
+    UseSkin("Flat", skin::SkinDescriptionText(flat));
+    INIDX ini(m_system.Profiles());
+    ini.IniName(m_system.ProgramFolder() + "\\skin\\Flat\\shizhi.ini");
+    EXPECT_TRUE(skin::ReadSkinDescription(ini) == flat) << "a key the writer and the reader spell apart";
+
+    // Without its skin folder the window must not stand elsewhere, only look plainer.
+    auto placesAfterLoading = [this] {
+        m_window.reset();
+        Load();
+        std::map<std::string, gfx::Rect> places;
+        for (auto const& control : Window().Form().Controls())
+            places[control->Name()] = Bounds(control.get());
+        // Its size is its picture's, which the fake folder does not hold.
+        places.erase("TSZZ");
+        return places;
+    };
+    std::map<std::string, gfx::Rect> const skinned = placesAfterLoading();
+    WriteFile("path.ini", "[RJSZ]\r\nPiFu=NoSuchSkin\r\nbtwz=测试取色器\r\n");
+    std::map<std::string, gfx::Rect> const builtIn = placesAfterLoading();
+    for (auto const& [name, place] : skinned)
+        EXPECT_EQ(builtIn.at(name), place) << name;
+    EXPECT_EQ(Controls().TSZZ->Place().left, flat.huePointerPosition.left);
+
+    // The whole title band left of the buttons drags, skin or not.
+    Window().Form().PointerDown({ flat.minimise.geometry.left - 1, 5 }, ui::LeftButton, 0);
+    EXPECT_TRUE(Window().DragActive());
 }
 
 }

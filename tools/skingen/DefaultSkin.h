@@ -1,7 +1,7 @@
 #pragma once
 // The default skin "Flat" and the two pictures all skins share: every file of the program
-// folder's skin\ tree, made in memory. The layout is the window's built-in one (see
-// app/MainWindowLayout.cpp), so the program looks the same with and without its skin folder.
+// folder's skin\ tree, made in memory: skin::DefaultSkinDescription() with its pictures drawn at
+// the sizes of their controls.
 
 #include "tools/skingen/ImageFiles.h"
 
