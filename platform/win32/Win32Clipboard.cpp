@@ -88,12 +88,27 @@ private:
     void* m_data;
 };
 
+// Empties the clipboard as owner, then hands it the memory; with none it stays empty.
+bool Offer(HWND owner, UINT format, GlobalMemory* memory)
+{
+    OpenedClipboard const clipboard(owner);
+    if (!clipboard.IsOpen() || !EmptyClipboard())
+        return false;
+    if (!memory)
+        return true;
+    if (!SetClipboardData(format, memory->Get()))
+        return false;
+    memory->HandOver();
+    return true;
 }
 
-Win32Clipboard::Win32Clipboard(void* ownerWindow)
-    : m_owner(ownerWindow)
-{
 }
+
+// A hidden window of the clipboard's own owns what it sets: opened with no owner, the clipboard
+// refuses data after it has been emptied, and a copy would quietly do nothing.
+Win32Clipboard::Win32Clipboard() = default;
+
+Win32Clipboard::~Win32Clipboard() = default;
 
 bool Win32Clipboard::SetText(std::string_view utf8)
 {
@@ -101,29 +116,57 @@ bool Win32Clipboard::SetText(std::string_view utf8)
     std::wstring const wide = Widen(utf8);
     size_t const bytes = (wide.size() + 1) * sizeof(wchar_t);
     GlobalMemory memory(bytes);
-    if (!memory.Get())
-        return false;
     {
         LockedMemory const locked(memory.Get());
         if (!locked.Data())
             return false;
         std::memcpy(locked.Data(), wide.c_str(), bytes);
     }
+    return Offer(static_cast<HWND>(m_owner.Handle()), CF_UNICODETEXT, wide.empty() ? nullptr : &memory);
+}
 
-    OpenedClipboard const clipboard(static_cast<HWND>(m_owner));
-    if (!clipboard.IsOpen() || !EmptyClipboard())
-        return false;
-    if (wide.empty())
-        return true;
-    if (!SetClipboardData(CF_UNICODETEXT, memory.Get()))
-        return false;
-    memory.HandOver();
-    return true;
+bool Win32Clipboard::SetImage(gfx::Image const& image)
+{
+    if (image.IsEmpty())
+        return Offer(static_cast<HWND>(m_owner.Handle()), CF_DIB, nullptr);
+    // A bottom-up 24-bit device-independent bitmap: what every program that pastes a picture reads.
+    // Rows are padded to whole 32-bit words.
+    int const width = image.Width();
+    int const height = image.Height();
+    size_t const stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t { 3 };
+    size_t const pixelBytes = stride * static_cast<size_t>(height);
+    GlobalMemory memory(sizeof(BITMAPINFOHEADER) + pixelBytes);
+    {
+        LockedMemory const locked(memory.Get());
+        if (!locked.Data())
+            return false;
+        BITMAPINFOHEADER header {};
+        header.biSize = sizeof header;
+        header.biWidth = width;
+        header.biHeight = height; // positive: bottom row first
+        header.biPlanes = 1;
+        header.biBitCount = 24;
+        header.biCompression = BI_RGB;
+        header.biSizeImage = static_cast<DWORD>(pixelBytes);
+        auto* const bytes = static_cast<unsigned char*>(locked.Data());
+        std::memcpy(bytes, &header, sizeof header);
+        unsigned char* row = bytes + sizeof header;
+        for (int y = height - 1; y >= 0; --y, row += stride) {
+            gfx::Pixel const* const source = image.Scanline(y);
+            for (int x = 0; x < width; ++x) {
+                row[x * 3] = static_cast<unsigned char>(source[x]);
+                row[x * 3 + 1] = static_cast<unsigned char>(source[x] >> 8);
+                row[x * 3 + 2] = static_cast<unsigned char>(source[x] >> 16);
+            }
+            std::memset(row + static_cast<size_t>(width) * 3, 0, stride - static_cast<size_t>(width) * 3);
+        }
+    }
+    return Offer(static_cast<HWND>(m_owner.Handle()), CF_DIB, &memory);
 }
 
 std::optional<std::string> Win32Clipboard::Text()
 {
-    OpenedClipboard const clipboard(static_cast<HWND>(m_owner));
+    OpenedClipboard const clipboard(static_cast<HWND>(m_owner.Handle()));
     if (!clipboard.IsOpen())
         return std::nullopt;
     LockedMemory const locked(GetClipboardData(CF_UNICODETEXT));

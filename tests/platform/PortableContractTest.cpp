@@ -1,6 +1,10 @@
-// The contract suites run here against the portable profile files and the Chinese code page.
+// The contract suites run here against the portable profile files, the Chinese code page and the
+// fake timers and task queue.
 
 #include "contract/ContractTarget.h"
+#include "contract/EventServicesTarget.h"
+#include "platform/fake/FakeTimers.h"
+#include "platform/fake/FakeUiThread.h"
 #include "platform/portable/IconvCodePage.h"
 #include "platform/portable/PortableProfileFiles.h"
 
@@ -39,3 +43,29 @@ private:
 }
 
 std::unique_ptr<WriteBlock> BlockWrites(std::string_view file) { return std::make_unique<ReadOnlyFile>(file); }
+
+namespace {
+
+// Time moves one millisecond a step; posted tasks run at every step.
+class FakeEventServices final : public EventServices {
+public:
+    platform::Timers& Timers() override { return m_timers; }
+    platform::UiThread* UiThread() override { return m_uiThread.get(); }
+    void DropUiThread() override { m_uiThread.reset(); }
+    void ServeUntil(std::function<bool()> const& done, int maxMilliseconds) override
+    {
+        for (int step = 0; step < maxMilliseconds && !done(); ++step) {
+            m_timers.Advance(1);
+            if (m_uiThread)
+                m_uiThread->RunPending();
+        }
+    }
+
+private:
+    platform::fake::FakeTimers m_timers;
+    std::unique_ptr<platform::fake::FakeUiThread> m_uiThread = std::make_unique<platform::fake::FakeUiThread>();
+};
+
+}
+
+std::unique_ptr<EventServices> MakeEventServicesUnderTest() { return std::make_unique<FakeEventServices>(); }

@@ -296,7 +296,7 @@ TEST_F(FormWindowTest, UserInputInTheChildrenReachesTheModel)
 TEST_F(FormWindowTest, DoubleClickAndKeysOnAnEditReachTheModel)
 {
     ASSERT_TRUE(window.Create());
-    Win32Clipboard clipboard(window.NativeHandle());
+    Win32Clipboard clipboard;
     web.OnDoubleClick = [&] { clipboard.SetText(web.Text()); };
 
     for (std::string const copied : { "#7BFFFF", "取色器 123,255,255" }) {

@@ -8,8 +8,10 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstring>
 #include <future>
 #include <thread>
+#include <vector>
 
 using namespace platform::win32;
 
@@ -31,6 +33,35 @@ std::wstring SystemText(UINT format = CF_UNICODETEXT)
     }
     CloseClipboard();
     return text;
+}
+
+// The picture on the clipboard as a program that pastes reads it: the CF_DIB, row by row as its
+// header says, one 0xRRGGBB value a pixel, top row first.
+std::vector<std::vector<std::uint32_t>> SystemPicture()
+{
+    std::vector<std::vector<std::uint32_t>> rows;
+    if (!OpenClipboard(nullptr))
+        return rows;
+    if (HANDLE const data = GetClipboardData(CF_DIB)) {
+        auto const* bytes = static_cast<unsigned char const*>(GlobalLock(data));
+        BITMAPINFOHEADER header;
+        std::memcpy(&header, bytes, sizeof header);
+        int const bytesPerPixel = header.biBitCount / 8;
+        int const height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+        size_t const stride = (static_cast<size_t>(header.biWidth) * bytesPerPixel + 3) & ~size_t { 3 };
+        if (header.biCompression == BI_RGB && (bytesPerPixel == 3 || bytesPerPixel == 4)) {
+            for (int y = 0; y < height; ++y) {
+                int const stored = header.biHeight > 0 ? height - 1 - y : y;
+                unsigned char const* row = bytes + header.biSize + stride * stored;
+                auto& out = rows.emplace_back();
+                for (int x = 0; x < header.biWidth; ++x, row += bytesPerPixel)
+                    out.push_back(std::uint32_t { row[2] } << 16 | std::uint32_t { row[1] } << 8 | row[0]);
+            }
+        }
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return rows;
 }
 
 // Another thread holding the clipboard open through a window of its own, until released.
@@ -117,4 +148,38 @@ TEST(Win32Clipboard, GivesUpQuicklyWhileAnotherHoldsItAndWorksAfterwards)
     EXPECT_EQ(clipboard.Text(), "before");
     EXPECT_TRUE(clipboard.SetText("after"));
     EXPECT_EQ(SystemText(), L"after");
+}
+
+// A copy used to open the clipboard with no owner; Windows then refuses the data after emptying it.
+TEST(Win32Clipboard, CopiesAsTheOwnerOfTheClipboard)
+{
+    Win32Clipboard clipboard;
+    ASSERT_TRUE(clipboard.SetText("owned"));
+    HWND const owner = GetClipboardOwner();
+    EXPECT_NE(owner, nullptr);
+    // A window of the clipboard's own, of this process.
+    DWORD process = 0;
+    GetWindowThreadProcessId(owner, &process);
+    EXPECT_EQ(process, GetCurrentProcessId());
+}
+
+TEST(Win32Clipboard, PictureGoesInAsABitmapAndReplacesTheText)
+{
+    Win32Clipboard clipboard;
+    ASSERT_TRUE(clipboard.SetText("text first"));
+    // Three pixels wide, so that rows need padding; alpha does not reach the clipboard.
+    auto picture = gfx::Image::Create(3, 2);
+    ASSERT_TRUE(picture);
+    picture->SetPixel(0, 0, 0xFF102030);
+    picture->SetPixel(1, 0, 0x80FF0000);
+    picture->SetPixel(2, 0, 0xFF00FF00);
+    picture->SetPixel(0, 1, 0xFF0000FF);
+    picture->SetPixel(1, 1, 0xFFFFFFFF);
+    picture->SetPixel(2, 1, 0x00ABCDEF);
+    ASSERT_TRUE(clipboard.SetImage(*picture));
+
+    EXPECT_EQ(SystemPicture(), (std::vector<std::vector<std::uint32_t>> {
+                                   { 0x102030, 0xFF0000, 0x00FF00 }, { 0x0000FF, 0xFFFFFF, 0xABCDEF } }));
+    EXPECT_EQ(clipboard.Text(), std::nullopt);
+    EXPECT_EQ(SystemText(), L"<none>");
 }

@@ -1,9 +1,14 @@
-// The contract suites run here against the system's own profile functions and code page.
+// The contract suites run here against the system's own profile functions, code page, timers and
+// message queue.
 
+#include "PumpMessages.h"
 #include "contract/ContractTarget.h"
-#include "platform/win32/Win32CodePage.h"
+#include "contract/EventServicesTarget.h"
 #include "platform/win32/Unicode.h"
+#include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32ProfileFiles.h"
+#include "platform/win32/Win32Timers.h"
+#include "platform/win32/Win32UiThread.h"
 
 #include <windows.h>
 
@@ -47,3 +52,25 @@ private:
 }
 
 std::unique_ptr<WriteBlock> BlockWrites(std::string_view file) { return std::make_unique<LockedFile>(file); }
+
+namespace {
+
+// The real timers and task window, served by a pump of the test's own.
+class Win32EventServices final : public EventServices {
+public:
+    platform::Timers& Timers() override { return m_timers; }
+    platform::UiThread* UiThread() override { return m_uiThread.get(); }
+    void DropUiThread() override { m_uiThread.reset(); }
+    void ServeUntil(std::function<bool()> const& done, int maxMilliseconds) override
+    {
+        PumpMessagesUntil(done, std::chrono::milliseconds(maxMilliseconds));
+    }
+
+private:
+    platform::win32::Win32Timers m_timers;
+    std::unique_ptr<platform::win32::Win32UiThread> m_uiThread = std::make_unique<platform::win32::Win32UiThread>();
+};
+
+}
+
+std::unique_ptr<EventServices> MakeEventServicesUnderTest() { return std::make_unique<Win32EventServices>(); }

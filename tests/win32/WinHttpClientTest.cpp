@@ -1,0 +1,205 @@
+// HTTP against tiny servers of the test's own on 127.0.0.1: one that answers, one that never
+// does. Results must come back on this thread, within the time limit, and never to a client that
+// is gone.
+
+#include "platform/win32/WinHttpClient.h"
+#include "PumpMessages.h"
+#include "platform/win32/Win32UiThread.h"
+
+#include <gtest/gtest.h>
+
+#include <winsock2.h>
+
+#include <atomic>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace platform::win32;
+using platform::HttpFailure;
+using platform::HttpResult;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Listens on 127.0.0.1 until destroyed. Each connection's request is read; then the reply is sent
+// and the connection closed, or, for a silent server, the connection is held open unanswered.
+class TinyServer {
+public:
+    explicit TinyServer(std::optional<std::string> reply)
+        : m_reply(std::move(reply))
+    {
+        WSADATA data;
+        WSAStartup(MAKEWORD(2, 2), &data);
+        m_listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        int size = sizeof address;
+        bind(m_listener, reinterpret_cast<sockaddr*>(&address), size);
+        listen(m_listener, 4);
+        getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &size);
+        m_port = ntohs(address.sin_port);
+        m_thread = std::thread([this] { Serve(); });
+    }
+    ~TinyServer()
+    {
+        m_stop = true;
+        m_thread.join();
+        for (SOCKET const held : m_held)
+            closesocket(held);
+        closesocket(m_listener);
+        WSACleanup();
+    }
+    TinyServer(TinyServer const&) = delete;
+    TinyServer& operator=(TinyServer const&) = delete;
+
+    std::string Url(std::string_view path) const
+    {
+        return "http://127.0.0.1:" + std::to_string(m_port) + std::string(path);
+    }
+    std::string FirstRequest()
+    {
+        std::lock_guard const lock(m_mutex);
+        return m_firstRequest;
+    }
+
+private:
+    static bool Readable(SOCKET socket)
+    {
+        fd_set set;
+        FD_ZERO(&set);
+        FD_SET(socket, &set);
+        timeval wait { 0, 50'000 };
+        return select(0, &set, nullptr, nullptr, &wait) == 1;
+    }
+
+    void Serve()
+    {
+        while (!m_stop) {
+            if (!Readable(m_listener))
+                continue;
+            SOCKET const client = accept(m_listener, nullptr, nullptr);
+            std::string request;
+            char buffer[1024];
+            while (!m_stop && request.find("\r\n\r\n") == std::string::npos) {
+                if (!Readable(client))
+                    continue;
+                int const got = recv(client, buffer, sizeof buffer, 0);
+                if (got <= 0)
+                    break;
+                request.append(buffer, static_cast<size_t>(got));
+            }
+            {
+                std::lock_guard const lock(m_mutex);
+                if (m_firstRequest.empty())
+                    m_firstRequest = request;
+            }
+            if (!m_reply) {
+                m_held.push_back(client);
+                continue;
+            }
+            send(client, m_reply->data(), static_cast<int>(m_reply->size()), 0);
+            shutdown(client, SD_SEND);
+            closesocket(client);
+        }
+    }
+
+    std::optional<std::string> m_reply;
+    SOCKET m_listener = INVALID_SOCKET;
+    int m_port = 0;
+    std::atomic<bool> m_stop = false;
+    std::vector<SOCKET> m_held;
+    std::mutex m_mutex;
+    std::string m_firstRequest;
+    std::thread m_thread;
+};
+
+std::string const Hello = "HTTP/1.1 200 OK\r\nContent-Length: 5\r\nConnection: close\r\n\r\nhello";
+
+class WinHttpClientTest : public ::testing::Test {
+protected:
+    // Starts a GET and serves this thread until its result is here.
+    std::optional<HttpResult> Fetch(
+        platform::HttpClient& client, std::string const& url, std::chrono::milliseconds limit)
+    {
+        std::optional<HttpResult> result;
+        bool onThisThread = false;
+        client.Get(url, limit, [&](HttpResult got) {
+            onThisThread = std::this_thread::get_id() == m_thread;
+            result = std::move(got);
+        });
+        EXPECT_FALSE(result) << "never from inside Get";
+        PumpMessagesUntil([&] { return result.has_value(); }, limit + 3s);
+        EXPECT_TRUE(!result || onThisThread);
+        return result;
+    }
+
+    std::thread::id const m_thread = std::this_thread::get_id();
+    Win32UiThread m_uiThread;
+    WinHttpClient m_client { m_uiThread };
+};
+
+}
+
+TEST_F(WinHttpClientTest, AnswerComesBackOnTheUserInterfaceThread)
+{
+    TinyServer server(Hello);
+    auto const result = Fetch(m_client, server.Url("/page.txt?id=7"), 5s);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->failure, HttpFailure::None);
+    EXPECT_EQ(result->status, 200);
+    EXPECT_EQ(result->body, "hello");
+    EXPECT_EQ(server.FirstRequest().rfind("GET /page.txt?id=7 HTTP/1.1\r\n", 0), 0u) << server.FirstRequest();
+}
+
+TEST_F(WinHttpClientTest, SilentServerRunsOutTheWholeTimeLimit)
+{
+    TinyServer server(std::nullopt);
+    auto const start = std::chrono::steady_clock::now();
+    auto const result = Fetch(m_client, server.Url("/"), 1s);
+    auto const took = std::chrono::steady_clock::now() - start;
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->failure, HttpFailure::Timeout);
+    EXPECT_GE(took, 900ms);
+    EXPECT_LT(took, 2500ms);
+}
+
+TEST_F(WinHttpClientTest, BadAddressesRefusedConnectionsAndOversizedBodiesFail)
+{
+    for (char const* url : { "not an address", "ftp://127.0.0.1/file", "" }) {
+        auto const result = Fetch(m_client, url, 1s);
+        ASSERT_TRUE(result) << url;
+        EXPECT_EQ(result->failure, HttpFailure::BadUrl) << url;
+    }
+
+    std::string closedPort;
+    {
+        TinyServer gone(Hello);
+        closedPort = gone.Url("/");
+    }
+    auto const refused = Fetch(m_client, closedPort, 5s);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->failure, HttpFailure::Unreachable);
+
+    TinyServer server(Hello);
+    WinHttpClient small(m_uiThread, 4);
+    auto const tooLarge = Fetch(small, server.Url("/"), 5s);
+    ASSERT_TRUE(tooLarge);
+    EXPECT_EQ(tooLarge->failure, HttpFailure::TooLarge);
+    EXPECT_TRUE(tooLarge->body.empty());
+}
+
+TEST_F(WinHttpClientTest, ClientDestroyedDuringARequestCallsNothing)
+{
+    TinyServer server(std::nullopt);
+    bool called = false;
+    {
+        WinHttpClient client(m_uiThread);
+        client.Get(server.Url("/"), 300ms, [&](HttpResult) { called = true; });
+    }
+    PumpMessagesUntil([] { return false; }, 1000ms);
+    EXPECT_FALSE(called);
+}
