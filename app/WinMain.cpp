@@ -5,9 +5,9 @@
 #include "platform/win32/DpiAwareness.h"
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/ProgramFolder.h"
-#include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32EventLoop.h"
+#include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32ProfileFiles.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextRenderer.h"
@@ -41,11 +41,6 @@ struct MainWindowParts {
     }
 };
 
-HWND OwnerOf(MainWindowParts const& main)
-{
-    return main.window ? static_cast<HWND>(main.window->NativeHandle()) : nullptr;
-}
-
 }
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
@@ -65,8 +60,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     MainWindowParts main;
 
     app::MainWindowServices services { text, clipboard, profileFiles, settingsIni, programFolder };
-    services.askOkCancel = [&main](std::string_view question) {
-        return MessageBoxW(OwnerOf(main), Widen(question).c_str(), L"提示", MB_OKCANCEL) == IDOK;
+    Win32MessageBoxes messageBoxes;
+    services.askOkCancel = [&](std::string_view question) {
+        return messageBoxes.AskOkCancel(question, main.window ? main.window->NativeHandle() : nullptr);
     };
     services.endProgram = [] { PostQuitMessage(0); };
 
@@ -82,9 +78,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
             main.window = std::make_unique<FormWindow>(zhuJM.Form(), text, SkinnedWindow);
             if (!main.window->Create())
                 return app::MainWindowShell {};
-            HWND const handle = OwnerOf(main);
-            SendMessageW(handle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon.Handle()));
-            SendMessageW(handle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.Handle()));
+            void* const handle = main.window->NativeHandle();
+            SetWindowIcons(handle, bigIcon, smallIcon);
             main.tray = std::make_unique<Win32Tray>(handle, smallIcon.Handle());
             main.hotkeys = std::make_unique<Win32Hotkeys>(handle);
             main.window->SetShell(&zhuJM);
@@ -100,7 +95,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     case app::StartupEnd::Stopped:
         break;
     case app::StartupEnd::NoWindow:
-        MessageBoxW(nullptr, L"无法创建程序窗口，程序将退出。", L"提示", MB_OK);
+        messageBoxes.ShowNotice("无法创建程序窗口，程序将退出。", nullptr);
         exitCode = 1;
         break;
     }

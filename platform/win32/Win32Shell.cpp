@@ -134,4 +134,11 @@ AppIcon::~AppIcon()
         DestroyIcon(static_cast<HICON>(m_icon));
 }
 
+void SetWindowIcons(void* window, AppIcon const& big, AppIcon const& small)
+{
+    auto const handle = static_cast<HWND>(window);
+    SendMessageW(handle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Handle()));
+    SendMessageW(handle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Handle()));
+}
+
 }

@@ -53,4 +53,7 @@ private:
     void* m_icon = nullptr;
 };
 
+// The window's title-bar and taskbar icons; the window keeps using them, the caller keeps them.
+void SetWindowIcons(void* window, AppIcon const& big, AppIcon const& small);
+
 }
