@@ -15,6 +15,7 @@ ZhuJM::ZhuJM(MainWindowServices services)
     , m_adjuster(*m_controls.TSBK, *m_controls.TSTK, *m_controls.TSZZ, *m_controls.TSYQ)
 {
     m_form.SetCaption("取色器");
+    m_screenTools.Attach(m_services.screenTools);
     for (int index = 0; index < NotationCount; ++index)
         m_controls.YSSR[index]->OnDoubleClick = [this, index] { CopyNotation(index); };
     SZYS(PureRed);
@@ -45,6 +46,24 @@ void ZhuJM::CopyNotation(int index)
         return;
     m_services.clipboard.SetText(
         CopiedNotationText(index, m_controls.YSSR[index]->Text(), m_controls.DXAnNiu->Checked()));
+}
+
+void ZhuJM::StartPick()
+{
+    auto const colour = m_screenTools.StartPick();
+    if (!colour)
+        return;
+    SZYS(*colour);
+    CopyPickedColour();
+}
+
+void ZhuJM::CopyPickedColour()
+{
+    // Without a sound notation number nothing is copied: the clipboard is left empty.
+    std::string text;
+    if (auto const index = CurrentHotkeyText().CopyNotationIndex())
+        text = CopiedNotationText(*index, m_controls.YSSR[*index]->Text(), m_controls.DXAnNiu->Checked());
+    m_services.clipboard.SetText(text);
 }
 
 bool ZhuJM::CSHZJM()

@@ -43,6 +43,8 @@ struct MainWindowServices {
     std::function<void()> endProgram = [] { };
     // The splash goes away just before the main window shows.
     std::function<void()> hideSplash = [] { };
+    // What the pick and capture tools work with; without them the tools start nothing.
+    screen::ScreenServices const* screenTools = nullptr;
 };
 
 // What only exists once the form has a window of its own.
@@ -87,6 +89,11 @@ public:
 
     void DrawAdjusterBox(std::int16_t hue) { m_adjuster.DrawAdjusterBox(hue); }
 
+    // The screen tools: a pick makes the colour under the pointer current and copies the notation
+    // the hotkey text names; a capture puts the selected region on the clipboard.
+    void StartPick();
+    void StartCapture() { m_screenTools.StartCapture(); }
+
     // Panels.
     int CurrentPanel() const { return m_chrome.CurrentPanel(); }
     void ShowPanel(int panel, bool visible);
@@ -119,6 +126,7 @@ public:
 
 private:
     void ApplySkin();
+    void CopyPickedColour();
     void LayOutGrid(skin::SwatchGrid const& grid, ui::SwatchImage* const* swatches, int count);
     skin::Chrome MakeChrome();
 

@@ -31,8 +31,8 @@ skin::Chrome ZhuJM::MakeChrome()
     skin::ChromeActions actions;
     actions.minimise = [this] { HideToTray(); };
     actions.close = [this] { CloseProgram(); };
-    actions.pick = [this] { m_screenTools.StartPick(); };
-    actions.capture = [this] { m_screenTools.StartCapture(); };
+    actions.pick = [this] { StartPick(); };
+    actions.capture = [this] { StartCapture(); };
     actions.save = [this] {
         if (m_hotkeys.SaveHotkeys())
             SwitchPanel(3, 3);

@@ -8,7 +8,10 @@
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32EventLoop.h"
 #include "platform/win32/Win32MessageBoxes.h"
+#include "platform/win32/Win32OverlayWindow.h"
+#include "platform/win32/Win32Pointer.h"
 #include "platform/win32/Win32ProfileFiles.h"
+#include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextRenderer.h"
 #include "shell/SettingsFile.h"
@@ -59,7 +62,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     AppIcon const smallIcon(16);
     MainWindowParts main;
 
+    Win32Screen screen;
+    Win32Pointer pointer;
+    screen::ScreenServices const screenTools { screen, pointer, loop, clipboard, text,
+        []() -> std::unique_ptr<platform::OverlayWindow> { return Win32OverlayWindow::Create(); } };
+
     app::MainWindowServices services { text, clipboard, profileFiles, settingsIni, programFolder };
+    services.screenTools = &screenTools;
     Win32MessageBoxes messageBoxes;
     services.askOkCancel = [&](std::string_view question) {
         return messageBoxes.AskOkCancel(question, main.window ? main.window->NativeHandle() : nullptr);

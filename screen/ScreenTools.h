@@ -1,15 +1,47 @@
 #pragma once
 // The two full-screen tools that work on a frozen picture of the screen: the colour pick with its
 // magnifier, and the region capture to the clipboard. Each runs to its end inside the call that
-// starts it, while the window's events go on being served.
+// starts it, while the program's events go on being served; a tool started while one runs is
+// ignored, so there is never more than one overlay loop.
+
+#include "colour/Colour.h"
+#include "platform/Clipboard.h"
+#include "platform/EventLoop.h"
+#include "platform/OverlayWindow.h"
+#include "platform/Pointer.h"
+#include "platform/Screen.h"
+#include "platform/TextRenderer.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
 
 namespace screen {
 
+struct ScreenServices {
+    platform::Screen& screen;
+    platform::Pointer& pointer;
+    platform::EventLoop& loop;
+    platform::Clipboard& clipboard;
+    platform::TextRenderer& text;
+    // A new full-screen overlay, hidden; nothing when the system refuses one.
+    std::function<std::unique_ptr<platform::OverlayWindow>()> makeOverlay;
+};
+
 class ScreenTools {
 public:
-    // FIXME: The overlays open here once they are built; until then the buttons start nothing.
-    void StartPick() { }
-    void StartCapture() { }
+    void Attach(ScreenServices const* services) { m_services = services; }
+    bool Running() const { return m_running; }
+
+    // The colour picked from the screen; nothing when no pick could run (no snapshot, no overlay,
+    // one already running) or the program is ending.
+    std::optional<Colour> StartPick();
+    // The selected region goes to the clipboard as a picture; Esc leaves the clipboard alone.
+    void StartCapture();
+
+private:
+    ScreenServices const* m_services = nullptr;
+    bool m_running = false;
 };
 
 }

@@ -3,6 +3,8 @@
 
 #include "platform/EventLoop.h"
 
+#include <functional>
+
 namespace platform::fake {
 
 class FakeEventLoop final : public EventLoop {
@@ -11,6 +13,9 @@ public:
     void ServeEvents(double maxWaitSeconds) override
     {
         ++m_serves;
+        // What arrives while the program waits.
+        if (OnServe)
+            OnServe();
         m_now += maxWaitSeconds < m_step ? maxWaitSeconds : m_step;
     }
 
@@ -24,6 +29,7 @@ public:
         m_exitCode = exitCode;
     }
     int Serves() const { return m_serves; }
+    std::function<void()> OnServe;
     // How long each wait takes at most before an event comes in.
     void SetStep(double seconds) { m_step = seconds; }
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <utility>
 
 namespace platform::win32 {
 
@@ -25,6 +26,8 @@ public:
     }
 
     std::optional<DibImage> back;
+    // The window that had the focus before the overlay took it, to be given it back.
+    HWND previous = nullptr;
     // Last, so that it goes first while the back buffer its last paint reads is still here.
     Win32Window window;
 };
@@ -56,9 +59,21 @@ void Win32OverlayWindow::SetPointerShape(PointerShape shape) { m_parts->window.S
 
 void Win32OverlayWindow::SetInput(InputEvents* input) { m_parts->window.SetInput(input); }
 
-void Win32OverlayWindow::Show() { m_parts->window.Show(); }
+void Win32OverlayWindow::Show()
+{
+    m_parts->previous = GetForegroundWindow();
+    m_parts->window.Show();
+}
 
-void Win32OverlayWindow::Hide() { m_parts->window.Hide(); }
+void Win32OverlayWindow::Hide()
+{
+    m_parts->window.Hide();
+    // Otherwise no window may have the focus, and the next click on the main window would only
+    // give it back.
+    HWND const previous = std::exchange(m_parts->previous, nullptr);
+    if (previous && IsWindow(previous) && IsWindowVisible(previous))
+        SetForegroundWindow(previous);
+}
 
 void* Win32OverlayWindow::Handle() const { return m_parts->window.Handle(); }
 

@@ -141,6 +141,9 @@ private:
     WindowOptions m_options;
     WindowClient& m_client;
     bool m_trackingLeave = false;
+    bool m_releasingCapture = false;
+    // The pointer left or the window lost the focus since the last press.
+    bool m_pressSeriesBroken = false;
     char16_t m_highSurrogate = 0;
     // Set at WM_NCCREATE, forgotten at WM_NCDESTROY.
     OwnedWindow m_handle;
@@ -197,6 +200,7 @@ void Win32Window::Procedure::Paint()
 
 void Win32Window::Procedure::PointerDown(int button, WPARAM wParam, LPARAM lParam)
 {
+    m_pressSeriesBroken = false;
     // Held from the press to the release, so that a drag out of the window still reports.
     SetCapture(m_handle.Get());
     if (m_owner.m_input)
@@ -218,11 +222,15 @@ void Win32Window::Procedure::PointerMove(WPARAM wParam, LPARAM lParam)
 
 void Win32Window::Procedure::PointerUp(int button, WPARAM wParam, LPARAM lParam)
 {
+    // wParam tells the buttons still held after this release. The pointer is let go before the
+    // release is reported: a click may open a window (an overlay) that needs the pointer at once.
+    if (HeldButtons(wParam) == 0 && GetCapture() == m_handle.Get()) {
+        m_releasingCapture = true;
+        ReleaseCapture();
+        m_releasingCapture = false;
+    }
     if (m_owner.m_input)
         m_owner.m_input->PointerUp(PointOf(lParam), button, MouseShiftState(wParam));
-    // wParam tells the buttons still held after this release.
-    if (HeldButtons(wParam) == 0 && GetCapture() == m_handle.Get())
-        ReleaseCapture();
 }
 
 bool Win32Window::Procedure::TrayCallback(LPARAM lParam)
@@ -306,14 +314,24 @@ LRESULT Win32Window::Procedure::Receive(HWND window, UINT message, WPARAM wParam
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK: {
-        SetCapture(window);
         int const button = message == WM_LBUTTONDBLCLK ? LeftButton
             : message == WM_RBUTTONDBLCLK              ? RightButton
                                                        : MiddleButton;
+        // Two quick clicks with another window in between (an overlay the first one opened) are
+        // two clicks, not a double-click.
+        if (m_pressSeriesBroken) {
+            PointerDown(button, wParam, lParam);
+            return 0;
+        }
+        SetCapture(window);
         if (input)
             input->PointerDoubleClick(PointOf(lParam), button, MouseShiftState(wParam));
         return 0;
     }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE)
+            m_pressSeriesBroken = true;
+        break;
     case WM_MOUSEMOVE:
         PointerMove(wParam, lParam);
         return 0;
@@ -327,11 +345,12 @@ LRESULT Win32Window::Procedure::Receive(HWND window, UINT message, WPARAM wParam
         PointerUp(MiddleButton, wParam, lParam);
         return 0;
     case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(lParam) != window && input)
+        if (reinterpret_cast<HWND>(lParam) != window && !m_releasingCapture && input)
             input->PointerCaptureLost();
         return 0;
     case WM_MOUSELEAVE:
         m_trackingLeave = false;
+        m_pressSeriesBroken = true;
         if (input)
             input->PointerLeft();
         return 0;

@@ -21,13 +21,13 @@ protected:
     MainWindowFixture() { m_settingsIni.IniName(SettingsFilePath(m_system.ProgramFolder())); }
 
     // The window as start-up makes it; the files a test wants must be written before.
-    app::ZhuJM& Window()
+    app::ZhuJM& Window(screen::ScreenServices const* screenTools = nullptr)
     {
         if (!m_window) {
             m_window = std::make_unique<app::ZhuJM>(app::MainWindowServices {
                 m_text, m_clipboard, m_system.Profiles(), m_settingsIni, m_system.ProgramFolder(),
                 [this](std::string_view status) { m_statuses.emplace_back(status); },
-                [this](std::string_view) { return m_answerOk; }, [this] { ++m_ended; } });
+                [this](std::string_view) { return m_answerOk; }, [this] { ++m_ended; }, [] { }, screenTools });
             m_window->AttachShell({ &m_fakeWindow, &m_tray, &m_hotkeys });
         }
         return *m_window;

@@ -359,6 +359,20 @@ TEST_F(FormWindowTest, PointerMessagesReachTheControlsWithCapture)
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+// A click that opens an overlay, then a quick click on the same spot once it has gone, once came
+// as a double-click, and the second click did nothing.
+TEST_F(FormWindowTest, TwoQuickClicksWithTheWindowLeftBetweenAreTwoClicks)
+{
+    ASSERT_TRUE(window.Create());
+    SendMessageW(Window(), WM_LBUTTONDOWN, MK_LBUTTON, At(285, 15));
+    SendMessageW(Window(), WM_LBUTTONUP, 0, At(285, 15));
+    SendMessageW(Window(), WM_MOUSELEAVE, 0, 0);
+    SendMessageW(Window(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(285, 15));
+    SendMessageW(Window(), WM_LBUTTONUP, 0, At(285, 15));
+    EXPECT_EQ(events, (std::vector<std::string> { "down swatch b1 s0 5,5", "up swatch b1 s0 5,5", "click swatch",
+                          "down swatch b1 s0 5,5", "up swatch b1 s0 5,5", "click swatch" }));
+}
+
 TEST_F(FormWindowTest, PaintsTheFormIntoItsBackBufferAndOnScreen)
 {
     ASSERT_TRUE(window.Create());

@@ -1,0 +1,268 @@
+#include "screen/CaptureFrame.h"
+
+#include <cmath>
+
+namespace screen {
+
+namespace {
+
+constexpr int MagnifierGap = 121; // the box's height and the pixel between it and the frame
+constexpr int MagnifierSide = 101;
+
+platform::TextStyle const CaptureTextStyle { platform::Font {}, CaptureTextColour, platform::TextAlign::Left, false };
+
+// A text's rectangle with its top-left corner at a point.
+gfx::Rect TextBounds(platform::TextRenderer& text, gfx::Point at, std::string_view line)
+{
+    if (line.empty())
+        return {};
+    gfx::Size const size = text.MeasureText(line, CaptureTextStyle.font);
+    return { at.x, at.y, size.width, size.height };
+}
+
+void DrawLine(gfx::Painter& painter, platform::TextRenderer& text, gfx::Point at, std::string_view line)
+{
+    gfx::Point const shift = painter.Translation();
+    gfx::Rect const box = TextBounds(text, at, line).Translated(shift.x, shift.y);
+    if (box.IsEmpty())
+        return;
+    text.DrawText(painter.Target(), box, painter.ClipRect().Translated(shift.x, shift.y), line, CaptureTextStyle);
+}
+
+gfx::Rect TipBox(CaptureLayout const& layout, gfx::Size box) { return { layout.tipAt.x, layout.tipAt.y, box.width, box.height }; }
+
+gfx::Rect MagnifierBox(gfx::Point at) { return { at.x, at.y, MagnifierBoxSize.width, MagnifierBoxSize.height }; }
+
+// Everything a selection's bright area, frame and handles cover.
+gfx::Rect SelectionArea(SelRect const& r) { return { r.X - 1, r.Y - 1, r.W + 3, r.H + 3 }; }
+
+gfx::Rect Shrunk(gfx::Rect r, int by) { return { r.x + by, r.y + by, std::max(0, r.width - 2 * by), std::max(0, r.height - 2 * by) }; }
+
+// The parts of r outside hole, as up to four bands.
+void AddOutside(std::vector<gfx::Rect>& out, gfx::Rect r, gfx::Rect hole)
+{
+    hole = hole.Intersected(r);
+    if (hole.IsEmpty()) {
+        out.push_back(r);
+        return;
+    }
+    out.push_back({ r.x, r.y, r.width, hole.y - r.y });
+    out.push_back({ r.x, hole.Bottom(), r.width, r.Bottom() - hole.Bottom() });
+    out.push_back({ r.x, hole.y, hole.x - r.x, hole.height });
+    out.push_back({ hole.Right(), hole.y, r.Right() - hole.Right(), hole.height });
+}
+
+// Steps up to the magnifier: the dark screen, the bright selection in its frame, the tip box.
+void PaintBackground(gfx::Painter& painter, CaptureLayout const& layout, CaptureAssets const& assets,
+    platform::TextRenderer& text)
+{
+    painter.Blit({ 0, 0 }, assets.dimmed, assets.dimmed.Bounds());
+    SelRect const& r = layout.rect;
+    if (layout.bright) {
+        painter.Blit({ r.X, r.Y }, assets.snapshot, { r.X, r.Y, r.W, r.H });
+        // Both corners lie on the outline: its right and bottom lines are just outside the selection.
+        painter.DrawRect({ r.X, r.Y, r.W + 1, r.H + 1 }, SelectionFrameColour);
+    }
+    painter.FillRect(TipBox(layout, assets.tipBox), TipBoxColour);
+    DrawLine(painter, text, { layout.tipAt.x + 2, layout.tipAt.y + 2 }, layout.line1);
+    DrawLine(painter, text, { layout.tipAt.x + 2, layout.tipAt.y + 16 }, layout.line2);
+}
+
+void PaintMagnifier(gfx::Painter& painter, CaptureLayout const& layout, CaptureAssets const& assets,
+    platform::TextRenderer& text)
+{
+    gfx::Point const at = *layout.magnifierAt;
+    painter.FillRect({ at.x, at.y, MagnifierSide - 1, MagnifierGap - 1 }, MagnifierBoxColour);
+    // The overlay's own picture around the pointer as it is at this moment, box fill included;
+    // what lies off the screen shows black.
+    auto source = gfx::Image::Create(CaptureSourceSide, CaptureSourceSide, gfx::MakePixel(0, 0, 0));
+    if (source) {
+        gfx::Painter sourcePainter(*source);
+        sourcePainter.Translate(CaptureSourceSide / 2 - layout.mouse.x, CaptureSourceSide / 2 - layout.mouse.y);
+        PaintBackground(sourcePainter, layout, assets, text);
+        sourcePainter.FillRect({ at.x, at.y, MagnifierSide - 1, MagnifierGap - 1 }, MagnifierBoxColour);
+        constexpr int side = CaptureSourceSide * CaptureZoom;
+        painter.StretchBlit({ at.x + 10, at.y + 20, side, side }, *source, source->Bounds());
+    }
+    painter.DrawRect(MagnifierBox(at), 0);
+    DrawLine(painter, text, { at.x + 10, at.y + 4 }, "放大镜:");
+    painter.DrawRect({ at.x + 9, at.y + 19, 82, 82 }, 0);
+    DrawLine(painter, text, { at.x + 10, at.y + 104 }, "按方向键微调.");
+}
+
+void PaintHandles(gfx::Painter& painter, SelRect const& r)
+{
+    // Halves go to the even neighbour.
+    int const cx = static_cast<int>(std::nearbyint(r.X + r.W / 2.0 - 1));
+    int const cy = static_cast<int>(std::nearbyint(r.Y + r.H / 2.0 - 1));
+    int const left = r.X - 1;
+    int const right = r.X + r.W - 1;
+    int const top = r.Y - 1;
+    int const bottom = r.Y + r.H - 1;
+    for (gfx::Point corner : { gfx::Point { left, top }, gfx::Point { cx, top }, gfx::Point { right, top },
+             gfx::Point { left, cy }, gfx::Point { right, cy }, gfx::Point { left, bottom }, gfx::Point { cx, bottom },
+             gfx::Point { right, bottom } })
+        painter.FillRect({ corner.x, corner.y, 3, 3 }, SelectionFrameColour);
+}
+
+}
+
+CaptureAssets CaptureAssets::Make(gfx::Image snapshot, platform::TextRenderer& text)
+{
+    CaptureAssets assets;
+    assets.dimmed = Darkened(snapshot).value_or(gfx::Image());
+    assets.snapshot = std::move(snapshot);
+    assets.tips = { "按住鼠标左键不变，移动鼠标进行选择截图区域", "按ESC键退出" + std::string(31, ' '),
+        " 左键双击完成截图并退出，右键单击重新截图 " };
+    gfx::Size const line = text.MeasureText(assets.tips[2], CaptureTextStyle.font);
+    assets.tipBox = { line.width, 2 * line.height + 6 };
+    return assets;
+}
+
+std::string SizeLabel(SelRect const& rect)
+{
+    return " 所选区域大小：" + std::to_string(rect.W) + " X " + std::to_string(rect.H) + std::string(20, ' ');
+}
+
+CaptureLayout LayOutCaptureFrame(Selection const& selection, gfx::Size screen, CaptureAssets const& assets,
+    CaptureMemory& memory)
+{
+    CaptureLayout layout;
+    SelRect const& r = selection.Rect();
+    layout.rect = r;
+    layout.mouse = selection.Mouse();
+    SelRect const& previous = memory.previousSelection;
+    layout.bright = !(r == previous) || previous.W != 0 || previous.H != 0;
+    if (layout.bright)
+        memory.previousSelection = r;
+
+    gfx::Size const box = assets.tipBox;
+    if (selection.State() == SelState::Idle) {
+        layout.line1 = assets.tips[0];
+        layout.line2 = assets.tips[1];
+        gfx::Point const mouse = layout.mouse;
+        layout.tipAt.x = mouse.x < screen.width - box.width - 2 ? mouse.x + 2 : screen.width - box.width - 2;
+        layout.tipAt.y = mouse.y + 32 < screen.height - box.height ? mouse.y + 32 : mouse.y - box.height;
+    } else {
+        layout.line1 = SizeLabel(r);
+        layout.line2 = assets.tips[2];
+        if (r.Y > box.height && !memory.magnifierAbove)
+            layout.tipAt = { std::min(r.X, screen.width - box.width - 2), r.Y - box.height };
+        else if (r.X > box.width)
+            layout.tipAt = { r.X - box.width, r.Y };
+        else if (r.X + r.W < screen.width - box.width)
+            layout.tipAt = { r.X + r.W, r.Y };
+        else
+            layout.tipAt = { r.X, screen.height - r.Y - r.H >= box.height ? r.Y + r.H : r.Y };
+    }
+
+    if (r.W == 0 || r.H == 0)
+        return layout;
+    memory.magnifierAbove = false;
+    switch (selection.State()) {
+    case SelState::Drawing:
+    case SelState::SizingRight:
+    case SelState::SizingLeft:
+    case SelState::SizingBottom:
+    case SelState::SizingTop:
+        if (r.Y + r.H < screen.height - MagnifierGap) {
+            layout.magnifierAt = gfx::Point { std::max(r.X + r.W - 100, 0), r.Y + r.H + 1 };
+        } else if (r.Y >= MagnifierGap) {
+            layout.magnifierAt = gfx::Point { r.X, r.Y - MagnifierGap };
+            memory.magnifierAbove = true;
+        } else if (r.X > MagnifierSide) {
+            layout.magnifierAt = gfx::Point { r.X - MagnifierSide, r.Y + r.H - 120 };
+        } else if (r.X + r.W > screen.width - MagnifierSide) {
+            layout.magnifierAt = gfx::Point { r.X + r.W - 100, r.Y };
+        } else {
+            layout.magnifierAt = gfx::Point { r.X + r.W + 1, r.Y + r.H - 120 };
+        }
+        break;
+    default:
+        break;
+    }
+    layout.handles = true;
+    return layout;
+}
+
+void PaintCaptureFrame(gfx::Painter& painter, CaptureLayout const& layout, CaptureAssets const& assets,
+    platform::TextRenderer& text)
+{
+    PaintBackground(painter, layout, assets, text);
+    if (layout.magnifierAt)
+        PaintMagnifier(painter, layout, assets, text);
+    if (layout.handles)
+        PaintHandles(painter, layout.rect);
+}
+
+std::vector<gfx::Rect> ChangedAreas(std::optional<CaptureLayout> const& before, CaptureLayout const& after,
+    gfx::Size screen, gfx::Size tipBox, platform::TextRenderer& text)
+{
+    if (!before)
+        return { { 0, 0, screen.width, screen.height } };
+    if (*before == after)
+        return {};
+    std::vector<gfx::Rect> areas;
+    // The boxes and their texts, which may reach past them.
+    for (CaptureLayout const* layout : { &*before, &after }) {
+        gfx::Point const tip = layout->tipAt;
+        areas.push_back(TipBox(*layout, tipBox));
+        areas.push_back(TextBounds(text, { tip.x + 2, tip.y + 2 }, layout->line1));
+        areas.push_back(TextBounds(text, { tip.x + 2, tip.y + 16 }, layout->line2));
+        if (layout->magnifierAt) {
+            gfx::Point const at = *layout->magnifierAt;
+            areas.push_back(MagnifierBox(at));
+            areas.push_back(TextBounds(text, { at.x + 10, at.y + 4 }, "放大镜:"));
+            areas.push_back(TextBounds(text, { at.x + 10, at.y + 104 }, "按方向键微调."));
+        }
+    }
+    // The selection: where the two differ. Deep inside both, the bright picture stays the same.
+    if (before->bright && after.bright) {
+        gfx::Rect const a = SelectionArea(before->rect);
+        gfx::Rect const b = SelectionArea(after.rect);
+        if (!(a == b)) {
+            gfx::Rect const same = Shrunk(a, 3).Intersected(Shrunk(b, 3));
+            AddOutside(areas, a, same);
+            AddOutside(areas, b, same);
+        }
+    } else {
+        if (before->bright)
+            areas.push_back(SelectionArea(before->rect));
+        if (after.bright)
+            areas.push_back(SelectionArea(after.rect));
+    }
+    gfx::Rect const bounds { 0, 0, screen.width, screen.height };
+    std::vector<gfx::Rect> visible;
+    for (gfx::Rect const& area : areas) {
+        gfx::Rect const inside = area.Intersected(bounds);
+        if (!inside.IsEmpty())
+            visible.push_back(inside);
+    }
+    return visible;
+}
+
+std::optional<gfx::Image> Darkened(gfx::Image const& picture)
+{
+    if (picture.IsEmpty())
+        return gfx::Image();
+    auto dark = gfx::Image::Create(picture.Width(), picture.Height());
+    if (!dark)
+        return std::nullopt;
+    // c * 50 / 255 for each channel, two channels per multiplication: x / 255 is
+    // (x + 1 + (x >> 8)) >> 8 for every x this can give.
+    for (int y = 0; y < picture.Height(); ++y) {
+        gfx::Pixel const* in = picture.Scanline(y);
+        gfx::Pixel* out = dark->Scanline(y);
+        for (int x = 0; x < picture.Width(); ++x) {
+            std::uint32_t const p = in[x];
+            std::uint32_t rb = (p & 0x00FF00FFu) * 50u;
+            rb = ((rb + 0x00010001u + ((rb >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+            std::uint32_t g = ((p >> 8) & 0xFFu) * 50u;
+            g = (g + 1u + (g >> 8)) >> 8;
+            out[x] = 0xFF000000u | rb | (g << 8);
+        }
+    }
+    return dark;
+}
+
+}

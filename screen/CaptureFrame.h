@@ -1,0 +1,81 @@
+#pragma once
+// What one frame of the capture tool shows, worked out from the selection alone, and how it is
+// painted. The frame is the darkened screen with the selection at full brightness in a teal
+// frame with eight handles, an information box (help near the pointer, or the selection's size),
+// and while a selection is drawn or resized a magnifier of the overlay's own picture around the
+// pointer. A frame is a pure function of its layout: two equal layouts show the same pixels, so
+// only the places where two successive layouts differ need painting again.
+
+#include "gfx/Image.h"
+#include "gfx/Painter.h"
+#include "platform/TextRenderer.h"
+#include "screen/Selection.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace screen {
+
+inline constexpr Colour SelectionFrameColour = 0xC0C000;
+inline constexpr Colour TipBoxColour = MakeColour(253, 249, 213);
+inline constexpr Colour MagnifierBoxColour = 0xE0E0E0;
+inline constexpr Colour CaptureTextColour = 0;
+inline constexpr gfx::Size MagnifierBoxSize { 101, 121 };
+// The 20 x 20 pixels around the pointer, enlarged four times.
+inline constexpr int CaptureSourceSide = 20;
+inline constexpr int CaptureZoom = 4;
+
+// What every frame of one capture shares, made once when the capture opens.
+struct CaptureAssets {
+    gfx::Image snapshot;
+    gfx::Image dimmed;
+    std::array<std::string, 3> tips;
+    gfx::Size tipBox;
+
+    // The snapshot and its darkened copy, the help texts, and the information box measured with
+    // the renderer's default font.
+    static CaptureAssets Make(gfx::Image snapshot, platform::TextRenderer& text);
+};
+
+// The size label for a selection.
+std::string SizeLabel(SelRect const& rect);
+
+struct CaptureLayout {
+    SelRect rect;
+    // The selection's bright area and frame are painted (also once for an emptied selection).
+    bool bright = false;
+    gfx::Point tipAt;
+    std::string line1;
+    std::string line2;
+    bool handles = false;
+    std::optional<gfx::Point> magnifierAt;
+    gfx::Point mouse;
+
+    friend bool operator==(CaptureLayout const&, CaptureLayout const&) = default;
+};
+
+// The loop's memory from one frame to the next.
+struct CaptureMemory {
+    SelRect previousSelection;
+    bool magnifierAbove = false;
+};
+
+// Lays out the next frame for the selection, and moves the memory on.
+CaptureLayout LayOutCaptureFrame(Selection const& selection, gfx::Size screen, CaptureAssets const& assets,
+    CaptureMemory& memory);
+
+// Paints the frame over the whole image (or only inside the painter's clip).
+void PaintCaptureFrame(gfx::Painter& painter, CaptureLayout const& layout, CaptureAssets const& assets,
+    platform::TextRenderer& text);
+
+// The places that may differ between the pictures of two layouts (`before` is nothing for the
+// first frame, which differs everywhere).
+std::vector<gfx::Rect> ChangedAreas(std::optional<CaptureLayout> const& before, CaptureLayout const& after,
+    gfx::Size screen, gfx::Size tipBox, platform::TextRenderer& text);
+
+// Every channel scaled by 50/255: the capture's dark background. Nothing when there is no memory.
+std::optional<gfx::Image> Darkened(gfx::Image const& picture);
+
+}

@@ -1,0 +1,41 @@
+#include "screen/PickMagnifier.h"
+
+#include "gfx/Painter.h"
+
+namespace screen {
+
+namespace {
+
+// The flip happens once the pointer is past this distance from the right or bottom edge.
+constexpr int EdgeDistance = 50;
+constexpr int Offset = 10;
+
+}
+
+gfx::Point MagnifierCorner(gfx::Point pointer, gfx::Size screen)
+{
+    int const x = pointer.x > screen.width - EdgeDistance ? pointer.x - EdgeDistance : pointer.x + Offset;
+    int const y = pointer.y > screen.height - EdgeDistance ? pointer.y - EdgeDistance : pointer.y + Offset;
+    return { x, y };
+}
+
+gfx::Rect MagnifierBounds(gfx::Point pointer, gfx::Size screen)
+{
+    gfx::Point const corner = MagnifierCorner(pointer, screen);
+    // Both corners of the outline lie on it: one pixel past the magnified square.
+    return { corner.x, corner.y, PickMagnifiedSide + 1, PickMagnifiedSide + 1 };
+}
+
+void PaintPickMagnifier(gfx::Image& frame, gfx::Image const& snapshot, gfx::Point pointer)
+{
+    gfx::Point const corner = MagnifierCorner(pointer, frame.Size());
+    gfx::Painter painter(frame);
+    constexpr int half = PickSourceSide / 2;
+    painter.StretchBlit({ corner.x, corner.y, PickMagnifiedSide, PickMagnifiedSide }, snapshot,
+        { pointer.x - half, pointer.y - half, PickSourceSide, PickSourceSide });
+    painter.DrawRect({ corner.x, corner.y, PickMagnifiedSide + 1, PickMagnifiedSide + 1 }, MagnifierOutlineColour);
+    // Around the block of the pointer's own pixel, the fifth of the eight.
+    painter.DrawRect({ corner.x + 18, corner.y + 18, 5, 5 }, MagnifierOutlineColour);
+}
+
+}

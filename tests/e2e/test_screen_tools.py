@@ -1,0 +1,82 @@
+"""The screen tools as a user drives them from the shipped program: a pick started from its icon
+copies the colour under the pointer; a capture puts exactly the selected pixels on the clipboard;
+Esc ends a capture and leaves the clipboard alone."""
+
+import os
+import unittest
+
+from harness import SCREEN_SIZE, Session, image_size, pixel, wait_until
+
+TITLE = '取色器'
+# Window pixels of the shipped skin.
+PICK_ICON = (123, 59)
+CAPTURE_ICON = (123, 97)
+COPY_PREFIX_BOX = (20, 160)
+COLOUR_BOX = (60, 92)
+DESKTOP = '#7BFFFF'
+
+
+def overlay(s):
+    """The program's window that covers the whole screen, once it shows."""
+    for wid in s.program_windows():
+        g = s.window_geometry(wid)
+        if (g['width'], g['height']) == SCREEN_SIZE and (g['x'], g['y']) == (0, 0):
+            return wid
+    return None
+
+
+class ScreenToolsTest(unittest.TestCase):
+
+    def test_a_pick_copies_the_colour_under_the_pointer(self):
+        with Session(None, shipped=True) as s:
+            s.set_root_colour(DESKTOP)
+            main = s.wait_for_window(TITLE, timeout=30)[0]
+            for expected in ('#7BFFFF', '7BFFFF'):
+                s.set_clipboard_text('before')
+                s.click(*PICK_ICON, window=main)
+                wait_until(lambda: overlay(s), 10, 'the pick overlay')
+                s.move(40, 40)
+                s.click(41, 41)
+                wait_until(lambda: s.clipboard_text() == expected, 10,
+                           f'{expected!r} on the clipboard (it holds {s.clipboard_text()!r})')
+                wait_until(lambda: not overlay(s), 10, 'the overlay closing')
+                # The next pick copies without the prefix.
+                s.click(*COPY_PREFIX_BOX, window=main)
+            g = s.window_geometry(main)
+            shot = s.save_shot('after-pick')
+            self.assertEqual(pixel(shot, g['x'] + COLOUR_BOX[0], g['y'] + COLOUR_BOX[1]), (0x7B, 0xFF, 0xFF))
+
+    def test_a_capture_copies_exactly_the_selected_pixels_and_esc_copies_nothing(self):
+        with Session(None, shipped=True) as s:
+            s.set_root_colour(DESKTOP)
+            main = s.wait_for_window(TITLE, timeout=30)[0]
+            g = s.window_geometry(main)
+            s.set_clipboard_text('before')
+
+            s.click(*CAPTURE_ICON, window=main)
+            shown = wait_until(lambda: overlay(s), 10, 'the capture overlay')
+            s.key('Escape', window=shown)
+            wait_until(lambda: not overlay(s), 10, 'Esc closing the overlay')
+            self.assertEqual(s.clipboard_text(), 'before')
+
+            # A region from the desktop left of the window into its red colour box.
+            left, top = g['x'] - 20, g['y'] + 80
+            right, bottom = g['x'] + 70, g['y'] + 110
+            s.click(*CAPTURE_ICON, window=main)
+            wait_until(lambda: overlay(s), 10, 'the capture overlay')
+            s.mouse_down(left, top)
+            s.move(left + 30, top + 10)
+            s.move(right, bottom)
+            s.mouse_up()
+            s.save_shot('selected')
+            s.double_click(left + 40, top + 15)
+            wait_until(lambda: not overlay(s), 10, 'the double-click ending the capture')
+            path = wait_until(lambda: s.clipboard_image(os.path.join(s.work_dir, 'capture.bmp')), 10,
+                              'a picture on the clipboard')
+            self.assertEqual(image_size(path), (right - left, bottom - top))
+            self.assertEqual(pixel(path, 5, 5), (0x7B, 0xFF, 0xFF), 'the desktop, not darkened')
+            self.assertEqual(pixel(path, 20 + COLOUR_BOX[0] - 5, 15), (255, 0, 0), 'the colour box')
+
+
+if __name__ == '__main__':
+    unittest.main()
