@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config git
   mingw-w64 g++-mingw-w64-x86-64-posix
-  wine wine64
+  wine wine64 nsis
   xvfb xauth xdotool xclip x11-xserver-utils x11-utils imagemagick python3
   fonts-wqy-microhei locales
   libstb-dev googletest libgtest-dev libbenchmark-dev

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the portable code natively (plain and with sanitizers),
-# the Win32 layer under Wine, and the program end to end under Wine on a virtual display.
+# the Win32 layer under Wine, the program end to end under Wine on a virtual display, and the two
+# packages a user downloads.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,3 +20,6 @@ ctest --preset native-asan
 echo "== Win32 and end-to-end tests under Wine"
 # The Win32 tests that open windows need a display; the end-to-end runner starts its own.
 xvfb-run -a -s "-screen 0 1280x800x24" ctest --preset windows
+echo "== packages: the portable zip's contents, the installer and uninstaller under Wine"
+cmake --build --preset windows --target package
+ctest --preset windows-package

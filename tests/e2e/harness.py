@@ -33,7 +33,9 @@ SCREEN_SIZE = (1280, 800)
 FIRST_DISPLAY = 90
 WINE_ENV = {
     'WINEDEBUG': '-all',
-    'WINEDLLOVERRIDES': 'mscoree=d;mshtml=d',
+    # winemenubuilder would turn a Start-menu shortcut (the installer makes one) into desktop
+    # entries in the real home folder.
+    'WINEDLLOVERRIDES': 'mscoree=d;mshtml=d;winemenubuilder.exe=d',
     # The program reads and writes path.ini in the ANSI code page, which must be 936 (GBK).
     'LANG': 'zh_CN.UTF-8',
     'LC_ALL': 'zh_CN.UTF-8',
@@ -334,9 +336,13 @@ class Session:
     ini: {key: value} for [RJSZ], {section: {key: value}}, raw bytes, or None for no path.ini.
     """
 
-    def __init__(self, ini=None, *, launch=True, exe=None, prefix=None, startup_timeout=30, shipped=False):
+    def __init__(self, ini=None, *, launch=True, exe=None, prefix=None, startup_timeout=30, shipped=False,
+                 in_place=False):
         # With shipped, the program folder is the one the build made: path.ini and skin\ beside the exe.
         self.shipped = shipped
+        # With in_place, the program runs where exe is (an installed copy, which may appear only
+        # after the session has started) and its folder is not the session's to fill or remove.
+        self.in_place = in_place
         self.ini = ini
         self.exe = exe or os.environ.get('PICKER_EXE')
         prefix = prefix or os.environ.get('PICKER_WINEPREFIX')
@@ -361,9 +367,14 @@ class Session:
             signal.signal(signal.SIGTERM, _raise_interrupt)
         try:
             self.work_dir = tempfile.mkdtemp(prefix='picker-e2e-')
-            self.program_dir = os.path.join(self.work_dir, 'program')
-            os.mkdir(self.program_dir)
-            if self.exe:
+            if self.in_place:
+                if not self.exe:
+                    raise HarnessError('in_place needs the exe path, where the program is or will be')
+                self.program_dir = os.path.dirname(os.path.abspath(self.exe))
+            else:
+                self.program_dir = os.path.join(self.work_dir, 'program')
+                os.mkdir(self.program_dir)
+            if self.exe and not self.in_place:
                 if not os.path.isfile(self.exe):
                     raise HarnessError(f'PICKER_EXE {self.exe} does not exist; build it first')
                 shutil.copy2(self.exe, self.program_dir)
@@ -456,6 +467,16 @@ class Session:
             raise HarnessError('the program is already running')
         if not self.exe:
             raise HarnessError('PICKER_EXE is not set; point it at the built ColourPicker.exe')
+        env = self._wine_ready()
+        with self._log('wine.log') as log:
+            self.program = subprocess.Popen(
+                ['wine', os.path.join(self.program_dir, os.path.basename(self.exe))],
+                cwd=self.program_dir, env=env, stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                start_new_session=True, preexec_fn=_die_with_parent)
+        self._procs.append(self.program)
+        return self.program.pid
+
+    def _wine_ready(self):
         if not self.prefix:
             raise HarnessError('PICKER_WINEPREFIX is not set; point it at the build\'s Wine prefix')
         env = wine_env(self.prefix, self.display)
@@ -466,13 +487,26 @@ class Session:
                 # Only from here on is the prefix's server ours to wait for (or kill) at teardown.
                 self._wine_used = True
                 make_prefix(self.prefix, self.display, log.name)
+        return env
+
+    def wine(self, *args, timeout=60):
+        """Runs a Windows command line to its end, and everything it started with it.
+
+        An uninstaller, for one, hands over to a copy of itself and returns at once; waiting for the
+        prefix's server to go idle waits for that copy too. The program must not be running.
+        """
+        if self.process_alive():
+            raise HarnessError('wine() waits for the prefix to go idle, which it cannot while the program runs')
+        env = self._wine_ready()
         with self._log('wine.log') as log:
-            self.program = subprocess.Popen(
-                ['wine', os.path.join(self.program_dir, os.path.basename(self.exe))],
-                cwd=self.program_dir, env=env, stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
-                start_new_session=True, preexec_fn=_die_with_parent)
-        self._procs.append(self.program)
-        return self.program.pid
+            r = run(['wine', *map(str, args)], env=env, cwd=self.work_dir, timeout=timeout, log=log, check=False)
+            wait_for_wineserver_exit(self.prefix, env, timeout=timeout, log=log)
+        return r.returncode
+
+    @staticmethod
+    def windows_path(path):
+        """The path as Windows programs under Wine see it, through drive Z:."""
+        return 'Z:' + os.path.abspath(path).replace('/', '\\')
 
     def process_alive(self):
         return self.program is not None and self.program.poll() is None
