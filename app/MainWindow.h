@@ -6,6 +6,7 @@
 
 #include "app/MainWindowControls.h"
 #include "colour/Adjuster.h"
+#include "colour/ColourChart.h"
 #include "lists/ColourLists.h"
 #include "platform/Clipboard.h"
 #include "platform/Hotkeys.h"
@@ -87,6 +88,11 @@ public:
 
     void DrawAdjusterBox(std::int16_t hue) { m_adjuster.DrawAdjusterBox(hue); }
 
+    // The colour lists. Saving puts the current colour in front of the saved colours, as a
+    // double-click on the colour box does.
+    void AddRecentColour(Colour colour) { m_lists.AddRecentColour(colour); }
+    void SaveCurrentColour() { m_lists.AddSavedColour(m_currentColour); }
+
     // Panels.
     int CurrentPanel() const { return m_chrome.CurrentPanel(); }
     void ShowPanel(int panel, bool visible);
@@ -121,6 +127,7 @@ private:
     void ApplySkin();
     void LayOutGrid(skin::SwatchGrid const& grid, ui::SwatchImage* const* swatches, int count);
     skin::Chrome MakeChrome();
+    colour::ColourChoice ChoiceFromPicture();
 
     MainWindowServices m_services;
     MainWindowShell m_shell;
@@ -135,6 +142,7 @@ private:
     skin::Chrome m_chrome;
     shell::TrayPresence m_tray;
     colour::Adjuster m_adjuster;
+    colour::ColourChart m_chart;
     lists::ColourLists m_lists;
     screen::ScreenTools m_screenTools;
     shell::GlobalHotkeys m_hotkeys;
