@@ -3,8 +3,6 @@
 
 #include "MainWindowFixture.h"
 
-#include <algorithm>
-
 namespace {
 
 gfx::Point Centre(ui::Control const* control)
@@ -114,20 +112,6 @@ TEST_F(ColourLists, AClickSelectsADoubleClickMovesForwardAndEmptySlotsDoNothing)
     DoubleClick(Controls().WBCYS[1]);
     EXPECT_EQ(Stored("wdYS"), "&H1,&H2");
     EXPECT_EQ(Stored("ZJYS"), "&HFF,&HFFFF00,&H123456,own text");
-}
-
-TEST_F(ColourLists, ALongerStoredListShowsItsFirstEntriesAndKeepsItsLength)
-{
-    std::string text = "&H0";
-    for (int i = 1; i < 20; ++i)
-        text += ",&H" + std::to_string(i);
-    Start("ZJYS=" + text + "\r\n");
-    EXPECT_TRUE(ShowsEntry(Controls().ZJHQYS[17], 0x17));
-    Window().AddRecentColour(0xABCDEF);
-    std::string const stored = Stored("ZJYS");
-    EXPECT_EQ(std::count(stored.begin(), stored.end(), ','), 19);
-    EXPECT_EQ(stored.substr(0, 13), "&HABCDEF,&H0,");
-    EXPECT_TRUE(ShowsEntry(Controls().ZJHQYS[17], 0x16));
 }
 
 }
