@@ -12,13 +12,21 @@ ZhuJM::ZhuJM(MainWindowServices services)
     , m_skinIni(m_services.profiles)
     , m_chrome(MakeChrome())
     , m_tray([this] { return m_controls.BiaoTiLan->Text(); })
-    , m_adjuster(*m_controls.TSBK, *m_controls.TSTK, *m_controls.TSZZ, *m_controls.TSYQ)
+    , m_adjuster(*m_controls.TSBK, *m_controls.TSTK, *m_controls.TSZZ, *m_controls.TSYQ, ChoiceFromPicture())
+    , m_chart(*m_controls.YDYSK, ChoiceFromPicture())
+    , m_lists(m_services.settingsIni, m_controls.ZJHQYS, m_controls.WBCYS, [this](Colour colour) { SZYS(colour); })
 {
     m_form.SetCaption("取色器");
     m_screenTools.Attach(m_services.screenTools);
     for (int index = 0; index < NotationCount; ++index)
         m_controls.YSSR[index]->OnDoubleClick = [this, index] { CopyNotation(index); };
+    m_controls.YSK->OnDoubleClick = [this] { SaveCurrentColour(); };
     SZYS(PureRed);
+}
+
+colour::ColourChoice ZhuJM::ChoiceFromPicture()
+{
+    return { [this](Colour colour) { SZYS(colour); }, [this](Colour colour) { AddRecentColour(colour); } };
 }
 
 void ZhuJM::AttachShell(MainWindowShell shell)

@@ -6,6 +6,7 @@
 
 #include "app/MainWindowControls.h"
 #include "colour/Adjuster.h"
+#include "colour/ColourChart.h"
 #include "lists/ColourLists.h"
 #include "platform/Clipboard.h"
 #include "platform/Hotkeys.h"
@@ -94,6 +95,11 @@ public:
     void StartPick();
     void StartCapture() { m_screenTools.StartCapture(); }
 
+    // The colour lists. Saving puts the current colour in front of the saved colours, as a
+    // double-click on the colour box does.
+    void AddRecentColour(Colour colour) { m_lists.AddRecentColour(colour); }
+    void SaveCurrentColour() { m_lists.AddSavedColour(m_currentColour); }
+
     // Panels.
     int CurrentPanel() const { return m_chrome.CurrentPanel(); }
     void ShowPanel(int panel, bool visible);
@@ -129,6 +135,7 @@ private:
     void CopyPickedColour();
     void LayOutGrid(skin::SwatchGrid const& grid, ui::SwatchImage* const* swatches, int count);
     skin::Chrome MakeChrome();
+    colour::ColourChoice ChoiceFromPicture();
 
     MainWindowServices m_services;
     MainWindowShell m_shell;
@@ -143,6 +150,7 @@ private:
     skin::Chrome m_chrome;
     shell::TrayPresence m_tray;
     colour::Adjuster m_adjuster;
+    colour::ColourChart m_chart;
     lists::ColourLists m_lists;
     screen::ScreenTools m_screenTools;
     shell::GlobalHotkeys m_hotkeys;

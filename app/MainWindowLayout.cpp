@@ -48,8 +48,7 @@ ui::SwatchImage& AddSwatch(ui::Form& form, std::string name, ui::Placement place
 {
     auto& swatch = form.Add<ui::SwatchImage>(std::move(name));
     swatch.SetPlace(place);
-    swatch.SetBackColour(MakeColour(236, 238, 241));
-    swatch.SetFlat(true);
+    swatch.SetEmptyLook(MakeColour(236, 238, 241), {});
     return swatch;
 }
 

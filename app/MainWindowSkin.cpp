@@ -74,7 +74,7 @@ void ZhuJM::LoadUiTexts()
         m_controls.MB4BQ[n]->SetText(ReadSetting(settings, settings::HotkeyPanelLabel[n]));
 
     m_controls.BeiZhu->SetText(NoteText(ReadSetting(settings, settings::Note)));
-    m_lists.Load(settings);
+    m_lists.Load();
     // FIXME: The bottom ticker's links are fetched from the maker's page once it can be reached.
 }
 
@@ -178,9 +178,7 @@ void ZhuJM::LayOutGrid(skin::SwatchGrid const& grid, ui::SwatchImage* const* swa
         int const side = Length(place.size);
         swatches[j]->SetPlace({ static_cast<float>(place.left), static_cast<float>(place.top),
             static_cast<float>(side), static_cast<float>(side) });
-        swatches[j]->SetPicture(placeholder ? placeholder->Clone() : gfx::Image());
-        swatches[j]->SetBorder(false);
-        swatches[j]->SetFlat(true);
+        swatches[j]->SetEmptyLook(swatches[j]->EmptyBackColour(), placeholder ? placeholder->Clone() : gfx::Image());
     }
 }
 

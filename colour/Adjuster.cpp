@@ -2,12 +2,39 @@
 
 #include "colour/Hsv.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace colour {
 
 namespace {
 
 constexpr Colour AdjusterFrameColour = 13606920;
 
+// Presses and drags count any button; a drag step counts only with the left button alone.
+bool LeftButtonOnly(ui::MouseEvent const& move) { return move.button == ui::LeftButton; }
+
+}
+
+Adjuster::Adjuster(ui::PictureBox& box, ui::PictureBox& strip, ui::AlphaImage& huePointer, ui::CircleShape& ring,
+    ColourChoice choice)
+    : m_box(box)
+    , m_strip(strip)
+    , m_huePointer(huePointer)
+    , m_ring(ring)
+    , m_choice(std::move(choice))
+{
+    m_box.OnMouseDown = [this](ui::MouseEvent const& press) { SelectPoint(press.x, press.y, true); };
+    m_box.OnMouseMove = [this](ui::MouseEvent const& move) {
+        if (LeftButtonOnly(move))
+            SelectPoint(move.x, move.y, false);
+    };
+    m_strip.OnMouseDown = [this](ui::MouseEvent const& press) { ChangeHue(press.y); };
+    // Beyond the strip's ends a drag would run past 0 and 360: those steps are left out.
+    m_strip.OnMouseMove = [this](ui::MouseEvent const& move) {
+        if (LeftButtonOnly(move) && move.y > 0 && move.y < 360)
+            ChangeHue(move.y);
+    };
 }
 
 void Adjuster::Prepare()
@@ -41,6 +68,24 @@ void Adjuster::DrawAdjusterBox(std::int16_t hue)
             m_box.FillCircle(s, v, 1, GG::HsvToColour(hue, s, v));
     }
     m_box.DrawRect(-1, 101, 100.5f, -0.5f, AdjusterFrameColour);
+}
+
+void Adjuster::SelectPoint(float x, float y, bool press)
+{
+    // The ring follows the pointer beyond the box; outside it there is no colour, and the
+    // current colour stays the last one read inside.
+    m_ring.SetPosition(x - 2, y + 2);
+    Colour const colour = m_box.PointColour(x, y);
+    m_choice.setCurrent(colour);
+    if (press)
+        m_choice.addRecent(colour);
+}
+
+void Adjuster::ChangeHue(float y)
+{
+    float const hue = std::clamp(std::floor(y), -32768.0f, 32767.0f);
+    DrawAdjusterBox(static_cast<std::int16_t>(hue));
+    m_choice.setCurrent(ColourUnderRing());
 }
 
 Colour Adjuster::ColourUnderRing() const

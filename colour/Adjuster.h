@@ -4,6 +4,7 @@
 // drawn under the ring, read back from the box's own picture.
 
 #include "colour/Colour.h"
+#include "colour/ColourChoice.h"
 #include "ui/AlphaImage.h"
 #include "ui/CircleShape.h"
 #include "ui/PictureBox.h"
@@ -14,13 +15,11 @@ namespace colour {
 
 class Adjuster {
 public:
-    Adjuster(ui::PictureBox& box, ui::PictureBox& strip, ui::AlphaImage& huePointer, ui::CircleShape& ring)
-        : m_box(box)
-        , m_strip(strip)
-        , m_huePointer(huePointer)
-        , m_ring(ring)
-    {
-    }
+    // Takes the pointer events of the box and the strip.
+    Adjuster(ui::PictureBox& box, ui::PictureBox& strip, ui::AlphaImage& huePointer, ui::CircleShape& ring,
+        ColourChoice choice);
+    Adjuster(Adjuster const&) = delete;
+    Adjuster& operator=(Adjuster const&) = delete;
 
     // Paints the strip, puts the ring at its starting place and draws the box for hue 180.
     void Prepare();
@@ -29,15 +28,19 @@ public:
     // What the box shows under the ring; -1 outside the box's picture.
     Colour ColourUnderRing() const;
 
-    // FIXME: Presses and drags on the box and the strip come with the colour lists.
-
 private:
     void PaintHueStrip();
+    // The ring centred on a point of the box and the colour drawn there made current; a press
+    // also records it.
+    void SelectPoint(float x, float y, bool press);
+    // The box drawn for the hue, and the colour under the ring, which stays, made current.
+    void ChangeHue(float y);
 
     ui::PictureBox& m_box;
     ui::PictureBox& m_strip;
     ui::AlphaImage& m_huePointer;
     ui::CircleShape& m_ring;
+    ColourChoice m_choice;
 };
 
 }

@@ -9,6 +9,7 @@ SwatchImage::SwatchImage(std::string name)
 
 void SwatchImage::SetBackColour(Colour colour)
 {
+    m_showsEmpty = false;
     if (!IsValidColour(colour) || colour == m_backColour)
         return;
     m_backColour = colour;
@@ -17,6 +18,7 @@ void SwatchImage::SetBackColour(Colour colour)
 
 void SwatchImage::SetPicture(gfx::Image picture)
 {
+    m_showsEmpty = false;
     m_picture = std::move(picture);
     Changed();
 }
@@ -25,6 +27,7 @@ void SwatchImage::ClearPicture() { SetPicture({}); }
 
 void SwatchImage::SetBorder(bool singleLine)
 {
+    m_showsEmpty = false;
     if (singleLine == m_border)
         return;
     m_border = singleLine;
@@ -33,10 +36,40 @@ void SwatchImage::SetBorder(bool singleLine)
 
 void SwatchImage::SetFlat(bool flat)
 {
+    m_showsEmpty = false;
     if (flat == m_flat)
         return;
     m_flat = flat;
     Changed();
+}
+
+void SwatchImage::SetEmptyLook(Colour backColour, gfx::Image picture)
+{
+    if (IsValidColour(backColour))
+        m_emptyBackColour = backColour;
+    m_emptyPicture = std::move(picture);
+    m_showsEmpty = false;
+    ShowEmpty();
+}
+
+void SwatchImage::ShowEmpty()
+{
+    // Showing the lists again is frequent; the picture is copied only when the look changes.
+    if (m_showsEmpty)
+        return;
+    SetBackColour(m_emptyBackColour);
+    SetPicture(m_emptyPicture.Clone());
+    SetBorder(false);
+    SetFlat(true);
+    m_showsEmpty = true;
+}
+
+void SwatchImage::ShowColour(Colour colour)
+{
+    SetBackColour(colour);
+    if (!m_picture.IsEmpty())
+        ClearPicture();
+    SetBorder(true);
 }
 
 void SwatchImage::Paint(gfx::Painter& painter, platform::TextRenderer&)

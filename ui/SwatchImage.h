@@ -22,6 +22,14 @@ public:
     bool Flat() const { return m_flat; }
     void SetFlat(bool flat);
 
+    // The empty-slot look: a fill and a picture, flat and without a border. A swatch goes back
+    // to it whenever it shows no entry.
+    void SetEmptyLook(Colour backColour, gfx::Image picture);
+    Colour EmptyBackColour() const { return m_emptyBackColour; }
+    void ShowEmpty();
+    // An entry: its colour, no picture, a single-line border.
+    void ShowColour(Colour colour);
+
     void Paint(gfx::Painter& painter, platform::TextRenderer& text) override;
 
 private:
@@ -29,6 +37,9 @@ private:
     gfx::Image m_picture;
     bool m_border = false;
     bool m_flat = true;
+    Colour m_emptyBackColour = 0xF0F0F0;
+    gfx::Image m_emptyPicture;
+    bool m_showsEmpty = false;
 };
 
 }

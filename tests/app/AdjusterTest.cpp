@@ -1,0 +1,123 @@
+// The adjuster and the colour chart under the pointer, in the window's built-in layout: which
+// presses and drags choose a colour, that the colour is the one drawn, and which ones record it.
+
+#include "MainWindowFixture.h"
+
+namespace {
+
+class Adjuster : public MainWindowFixture {
+protected:
+    Adjuster()
+    {
+        WriteFile("path.ini", "[RJSZ]\r\nbtwz=取色器\r\n");
+        EXPECT_TRUE(Window().CSHZJM());
+        Window().SwitchPanel(0, 2);
+    }
+
+    ui::Form& Form() { return Window().Form(); }
+
+    gfx::Point InBox(int x, int y) const
+    {
+        gfx::Rect const inner = m_window->Controls().TSBK->InnerBounds();
+        return { inner.x + x, inner.y + y };
+    }
+
+    gfx::Point OnStrip(int row) const
+    {
+        gfx::Rect const strip = m_window->Controls().TSTK->InnerBounds();
+        return { strip.x + 5, strip.y + row };
+    }
+
+    // What the box shows at one of its pixels.
+    Colour Drawn(int x, int y) const
+    {
+        return gfx::ColourFromPixel(*m_window->Controls().TSBK->Picture().PixelAt(x, y));
+    }
+
+    float HuePointerTop() const { return m_window->Controls().TSZZ->Place().top; }
+
+    float HuePointerTopFor(int hue) const
+    {
+        ui::Control const& strip = *m_window->Controls().TSTK;
+        auto const fromTop = static_cast<std::int16_t>(360 - hue);
+        return static_cast<float>(fromTop) * strip.Height() / 360.0f + strip.Place().top
+            - m_window->Controls().TSZZ->Height() / 2.0f;
+    }
+};
+
+TEST_F(Adjuster, APressTakesTheColourDrawnUnderItAndRecordsItADragOnlyTakesIt)
+{
+    // Every press lands on the ring's centre and gives the pixel drawn there, at both edges too.
+    for (int p = 0; p < 204; p += 7) {
+        int const button = p % 2 ? ui::RightButton : ui::LeftButton;
+        Form().PointerDown(InBox(p, 203 - p), button, 0);
+        Form().PointerUp(InBox(p, 203 - p), button, 0);
+        ASSERT_EQ(Window().CurrentColour(), Drawn(p, 203 - p)) << p;
+    }
+    Form().PointerDown(InBox(203, 0), ui::MiddleButton, 0);
+    EXPECT_EQ(Window().CurrentColour(), Drawn(203, 0));
+    Form().PointerUp(InBox(203, 0), ui::MiddleButton, 0);
+
+    Form().PointerDown(InBox(100, 100), ui::LeftButton, 0);
+    Colour const pressed = Drawn(100, 100);
+    std::string const recent = Window().RecentListText();
+    EXPECT_EQ(recent.substr(0, recent.find(',')), Controls().YSSR[2]->Text());
+    Form().PointerMove(InBox(40, 150), ui::LeftButton | ui::RightButton, 0);
+    Form().PointerMove(InBox(40, 150), ui::RightButton, 0);
+    EXPECT_EQ(Window().CurrentColour(), pressed) << "a drag counts with the left button alone";
+    Form().PointerMove(InBox(40, 150), ui::LeftButton, 0);
+    EXPECT_EQ(Window().CurrentColour(), Drawn(40, 150));
+
+    // Beyond the box the ring follows, the colour stays the last one inside.
+    Form().PointerMove(InBox(-30, 150), ui::LeftButton, 0);
+    Form().PointerUp(InBox(-30, 150), ui::LeftButton, 0);
+    EXPECT_EQ(Window().CurrentColour(), Drawn(40, 150));
+    EXPECT_LT(Controls().TSYQ->Place().left, -10.0f);
+    EXPECT_EQ(Window().RecentListText(), recent) << "only presses record";
+}
+
+TEST_F(Adjuster, TheStripTakesAnyPressButOnlyLeftDragsBetweenItsEnds)
+{
+    Form().PointerDown(InBox(150, 50), ui::LeftButton, 0);
+    Form().PointerUp(InBox(150, 50), ui::LeftButton, 0);
+    std::string const recent = Window().RecentListText();
+
+    // The top row is hue 361, just past the strip's end: a press takes it, a drag does not.
+    Form().PointerDown(OnStrip(0), ui::RightButton, 0);
+    EXPECT_FLOAT_EQ(HuePointerTop(), HuePointerTopFor(361));
+    EXPECT_EQ(Window().CurrentColour(), Drawn(150, 50)) << "the new box's colour under the ring";
+    Form().PointerUp(OnStrip(0), ui::RightButton, 0);
+
+    Form().PointerDown(OnStrip(100), ui::LeftButton, 0);
+    float const middle = HuePointerTop();
+    Colour const colour = Window().CurrentColour();
+    EXPECT_NE(middle, HuePointerTopFor(361));
+    for (gfx::Point at : { OnStrip(0), OnStrip(220), OnStrip(-30) }) {
+        Form().PointerMove(at, ui::LeftButton, 0);
+        EXPECT_EQ(HuePointerTop(), middle) << at.y;
+    }
+    Form().PointerMove(OnStrip(50), ui::RightButton, 0);
+    Form().PointerMove(OnStrip(50), ui::LeftButton | ui::MiddleButton, 0);
+    EXPECT_EQ(HuePointerTop(), middle);
+    EXPECT_EQ(Window().CurrentColour(), colour);
+    Form().PointerMove(OnStrip(203), ui::LeftButton, 0);
+    EXPECT_FLOAT_EQ(HuePointerTop(), HuePointerTopFor(0));
+    EXPECT_EQ(Window().CurrentColour(), Drawn(150, 50));
+    Form().PointerUp(OnStrip(203), ui::LeftButton, 0);
+    EXPECT_EQ(Window().RecentListText(), recent) << "the strip records nothing";
+}
+
+TEST_F(Adjuster, AChartPressSetsAndRecordsItsColourOnce)
+{
+    Window().SwitchPanel(2, 1);
+    Controls().YDYSK->SetBackColour(0x336699);
+    gfx::Rect const chart = Controls().YDYSK->InnerBounds();
+    for (int press = 0; press < 2; ++press) {
+        Form().PointerDown({ chart.x + 10 + press, chart.y + 20 }, ui::MiddleButton, 0);
+        Form().PointerUp({ chart.x + 10 + press, chart.y + 20 }, ui::MiddleButton, 0);
+    }
+    EXPECT_EQ(Window().CurrentColour(), 0x336699);
+    EXPECT_EQ(Window().RecentListText(), "&H336699");
+}
+
+}
