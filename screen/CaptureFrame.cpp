@@ -1,5 +1,7 @@
 #include "screen/CaptureFrame.h"
 
+#include "screen/Darken.h"
+
 #include <cmath>
 
 namespace screen {
@@ -20,14 +22,29 @@ gfx::Rect TextBounds(platform::TextRenderer& text, gfx::Point at, std::string_vi
     return { at.x, at.y, size.width, size.height };
 }
 
-void DrawLine(gfx::Painter& painter, platform::TextRenderer& text, gfx::Point at, std::string_view line)
+// A line of text whose glyphs fill `bounds`, measured beforehand.
+void DrawLine(gfx::Painter& painter, platform::TextRenderer& text, gfx::Rect bounds, std::string_view line)
 {
     gfx::Point const shift = painter.Translation();
-    gfx::Rect const box = TextBounds(text, at, line).Translated(shift.x, shift.y);
-    if (box.IsEmpty())
+    gfx::Rect const box = bounds.Translated(shift.x, shift.y);
+    gfx::Rect const clip = painter.ClipRect().Translated(shift.x, shift.y);
+    if (box.IsEmpty() || clip.Intersected(box).IsEmpty())
         return;
-    text.DrawText(painter.Target(), box, painter.ClipRect().Translated(shift.x, shift.y), line, CaptureTextStyle);
+    text.DrawText(painter.Target(), box, clip, line, CaptureTextStyle);
 }
+
+gfx::Rect TitleBox(gfx::Point at, CaptureAssets const& assets)
+{
+    return { at.x + 10, at.y + 4, assets.titleSize.width, assets.titleSize.height };
+}
+
+gfx::Rect HintBox(gfx::Point at, CaptureAssets const& assets)
+{
+    return { at.x + 10, at.y + 104, assets.hintSize.width, assets.hintSize.height };
+}
+
+constexpr std::string_view MagnifierTitle = "放大镜:";
+constexpr std::string_view MagnifierHint = "按方向键微调.";
 
 gfx::Rect TipBox(CaptureLayout const& layout, gfx::Size box) { return { layout.tipAt.x, layout.tipAt.y, box.width, box.height }; }
 
@@ -52,6 +69,38 @@ void AddOutside(std::vector<gfx::Rect>& out, gfx::Rect r, gfx::Rect hole)
     out.push_back({ hole.Right(), hole.y, r.Right() - hole.Right(), hole.height });
 }
 
+gfx::Rect Union(gfx::Rect a, gfx::Rect b)
+{
+    int const left = std::min(a.x, b.x);
+    int const top = std::min(a.y, b.y);
+    return { left, top, std::max(a.Right(), b.Right()) - left, std::max(a.Bottom(), b.Bottom()) - top };
+}
+
+// Rectangles that overlap become their common bounds, until none overlap: the boxes of two
+// successive frames mostly lie on each other.
+std::vector<gfx::Rect> Joined(std::vector<gfx::Rect> areas)
+{
+    for (bool joined = true; joined;) {
+        joined = false;
+        for (std::size_t i = 0; i < areas.size() && !joined; ++i) {
+            for (std::size_t j = i + 1; j < areas.size() && !joined; ++j) {
+                if (areas[i].Intersected(areas[j]).IsEmpty())
+                    continue;
+                gfx::Rect const both = Union(areas[i], areas[j]);
+                // Joining two thin bands of a large selection would repaint its whole inside.
+                std::int64_t const apart = std::int64_t { areas[i].width } * areas[i].height
+                    + std::int64_t { areas[j].width } * areas[j].height;
+                if (std::int64_t { both.width } * both.height > 2 * apart)
+                    continue;
+                areas[i] = both;
+                areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(j));
+                joined = true;
+            }
+        }
+    }
+    return areas;
+}
+
 // Steps up to the magnifier: the dark screen, the bright selection in its frame, the tip box.
 void PaintBackground(gfx::Painter& painter, CaptureLayout const& layout, CaptureAssets const& assets,
     platform::TextRenderer& text)
@@ -64,30 +113,23 @@ void PaintBackground(gfx::Painter& painter, CaptureLayout const& layout, Capture
         painter.DrawRect({ r.X, r.Y, r.W + 1, r.H + 1 }, SelectionFrameColour);
     }
     painter.FillRect(TipBox(layout, assets.tipBox), TipBoxColour);
-    DrawLine(painter, text, { layout.tipAt.x + 2, layout.tipAt.y + 2 }, layout.line1);
-    DrawLine(painter, text, { layout.tipAt.x + 2, layout.tipAt.y + 16 }, layout.line2);
+    DrawLine(painter, text, layout.line1Box, layout.line1);
+    DrawLine(painter, text, layout.line2Box, layout.line2);
 }
 
 void PaintMagnifier(gfx::Painter& painter, CaptureLayout const& layout, CaptureAssets const& assets,
-    platform::TextRenderer& text)
+    platform::TextRenderer& text, gfx::Image const* source)
 {
     gfx::Point const at = *layout.magnifierAt;
     painter.FillRect({ at.x, at.y, MagnifierSide - 1, MagnifierGap - 1 }, MagnifierBoxColour);
-    // The overlay's own picture around the pointer as it is at this moment, box fill included;
-    // what lies off the screen shows black.
-    auto source = gfx::Image::Create(CaptureSourceSide, CaptureSourceSide, gfx::MakePixel(0, 0, 0));
     if (source) {
-        gfx::Painter sourcePainter(*source);
-        sourcePainter.Translate(CaptureSourceSide / 2 - layout.mouse.x, CaptureSourceSide / 2 - layout.mouse.y);
-        PaintBackground(sourcePainter, layout, assets, text);
-        sourcePainter.FillRect({ at.x, at.y, MagnifierSide - 1, MagnifierGap - 1 }, MagnifierBoxColour);
         constexpr int side = CaptureSourceSide * CaptureZoom;
         painter.StretchBlit({ at.x + 10, at.y + 20, side, side }, *source, source->Bounds());
     }
     painter.DrawRect(MagnifierBox(at), 0);
-    DrawLine(painter, text, { at.x + 10, at.y + 4 }, "放大镜:");
+    DrawLine(painter, text, TitleBox(at, assets), MagnifierTitle);
     painter.DrawRect({ at.x + 9, at.y + 19, 82, 82 }, 0);
-    DrawLine(painter, text, { at.x + 10, at.y + 104 }, "按方向键微调.");
+    DrawLine(painter, text, HintBox(at, assets), MagnifierHint);
 }
 
 void PaintHandles(gfx::Painter& painter, SelRect const& r)
@@ -116,6 +158,8 @@ CaptureAssets CaptureAssets::Make(gfx::Image snapshot, platform::TextRenderer& t
         " 左键双击完成截图并退出，右键单击重新截图 " };
     gfx::Size const line = text.MeasureText(assets.tips[2], CaptureTextStyle.font);
     assets.tipBox = { line.width, 2 * line.height + 6 };
+    assets.titleSize = text.MeasureText(MagnifierTitle, CaptureTextStyle.font);
+    assets.hintSize = text.MeasureText(MagnifierHint, CaptureTextStyle.font);
     return assets;
 }
 
@@ -125,7 +169,7 @@ std::string SizeLabel(SelRect const& rect)
 }
 
 CaptureLayout LayOutCaptureFrame(Selection const& selection, gfx::Size screen, CaptureAssets const& assets,
-    CaptureMemory& memory)
+    platform::TextRenderer& text, CaptureMemory& memory)
 {
     CaptureLayout layout;
     SelRect const& r = selection.Rect();
@@ -155,6 +199,8 @@ CaptureLayout LayOutCaptureFrame(Selection const& selection, gfx::Size screen, C
         else
             layout.tipAt = { r.X, screen.height - r.Y - r.H >= box.height ? r.Y + r.H : r.Y };
     }
+    layout.line1Box = TextBounds(text, { layout.tipAt.x + 2, layout.tipAt.y + 2 }, layout.line1);
+    layout.line2Box = TextBounds(text, { layout.tipAt.x + 2, layout.tipAt.y + 16 }, layout.line2);
 
     if (r.W == 0 || r.H == 0)
         return layout;
@@ -185,18 +231,35 @@ CaptureLayout LayOutCaptureFrame(Selection const& selection, gfx::Size screen, C
     return layout;
 }
 
-void PaintCaptureFrame(gfx::Painter& painter, CaptureLayout const& layout, CaptureAssets const& assets,
+std::optional<gfx::Image> MagnifierSource(CaptureLayout const& layout, CaptureAssets const& assets,
     platform::TextRenderer& text)
+{
+    if (!layout.magnifierAt)
+        return std::nullopt;
+    // What lies off the screen shows black.
+    auto source = gfx::Image::Create(CaptureSourceSide, CaptureSourceSide, gfx::MakePixel(0, 0, 0));
+    if (!source)
+        return std::nullopt;
+    gfx::Painter painter(*source);
+    painter.Translate(CaptureSourceSide / 2 - layout.mouse.x, CaptureSourceSide / 2 - layout.mouse.y);
+    PaintBackground(painter, layout, assets, text);
+    gfx::Point const at = *layout.magnifierAt;
+    painter.FillRect({ at.x, at.y, MagnifierSide - 1, MagnifierGap - 1 }, MagnifierBoxColour);
+    return source;
+}
+
+void PaintCaptureFrame(gfx::Painter& painter, CaptureLayout const& layout, CaptureAssets const& assets,
+    platform::TextRenderer& text, gfx::Image const* magnifierSource)
 {
     PaintBackground(painter, layout, assets, text);
     if (layout.magnifierAt)
-        PaintMagnifier(painter, layout, assets, text);
+        PaintMagnifier(painter, layout, assets, text, magnifierSource);
     if (layout.handles)
         PaintHandles(painter, layout.rect);
 }
 
 std::vector<gfx::Rect> ChangedAreas(std::optional<CaptureLayout> const& before, CaptureLayout const& after,
-    gfx::Size screen, gfx::Size tipBox, platform::TextRenderer& text)
+    gfx::Size screen, CaptureAssets const& assets)
 {
     if (!before)
         return { { 0, 0, screen.width, screen.height } };
@@ -205,15 +268,14 @@ std::vector<gfx::Rect> ChangedAreas(std::optional<CaptureLayout> const& before, 
     std::vector<gfx::Rect> areas;
     // The boxes and their texts, which may reach past them.
     for (CaptureLayout const* layout : { &*before, &after }) {
-        gfx::Point const tip = layout->tipAt;
-        areas.push_back(TipBox(*layout, tipBox));
-        areas.push_back(TextBounds(text, { tip.x + 2, tip.y + 2 }, layout->line1));
-        areas.push_back(TextBounds(text, { tip.x + 2, tip.y + 16 }, layout->line2));
+        areas.push_back(TipBox(*layout, assets.tipBox));
+        areas.push_back(layout->line1Box);
+        areas.push_back(layout->line2Box);
         if (layout->magnifierAt) {
             gfx::Point const at = *layout->magnifierAt;
             areas.push_back(MagnifierBox(at));
-            areas.push_back(TextBounds(text, { at.x + 10, at.y + 4 }, "放大镜:"));
-            areas.push_back(TextBounds(text, { at.x + 10, at.y + 104 }, "按方向键微调."));
+            areas.push_back(TitleBox(at, assets));
+            areas.push_back(HintBox(at, assets));
         }
     }
     // The selection: where the two differ. Deep inside both, the bright picture stays the same.
@@ -238,31 +300,8 @@ std::vector<gfx::Rect> ChangedAreas(std::optional<CaptureLayout> const& before, 
         if (!inside.IsEmpty())
             visible.push_back(inside);
     }
-    return visible;
+    return Joined(std::move(visible));
 }
 
-std::optional<gfx::Image> Darkened(gfx::Image const& picture)
-{
-    if (picture.IsEmpty())
-        return gfx::Image();
-    auto dark = gfx::Image::Create(picture.Width(), picture.Height());
-    if (!dark)
-        return std::nullopt;
-    // c * 50 / 255 for each channel, two channels per multiplication: x / 255 is
-    // (x + 1 + (x >> 8)) >> 8 for every x this can give.
-    for (int y = 0; y < picture.Height(); ++y) {
-        gfx::Pixel const* in = picture.Scanline(y);
-        gfx::Pixel* out = dark->Scanline(y);
-        for (int x = 0; x < picture.Width(); ++x) {
-            std::uint32_t const p = in[x];
-            std::uint32_t rb = (p & 0x00FF00FFu) * 50u;
-            rb = ((rb + 0x00010001u + ((rb >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
-            std::uint32_t g = ((p >> 8) & 0xFFu) * 50u;
-            g = (g + 1u + (g >> 8)) >> 8;
-            out[x] = 0xFF000000u | rb | (g << 8);
-        }
-    }
-    return dark;
-}
 
 }

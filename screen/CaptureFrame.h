@@ -33,6 +33,9 @@ struct CaptureAssets {
     gfx::Image dimmed;
     std::array<std::string, 3> tips;
     gfx::Size tipBox;
+    // The magnifier's title and hint as the renderer measures them.
+    gfx::Size titleSize;
+    gfx::Size hintSize;
 
     // The snapshot and its darkened copy, the help texts, and the information box measured with
     // the renderer's default font.
@@ -49,6 +52,9 @@ struct CaptureLayout {
     gfx::Point tipAt;
     std::string line1;
     std::string line2;
+    // Where the two lines' glyphs go; they may reach past the box.
+    gfx::Rect line1Box;
+    gfx::Rect line2Box;
     bool handles = false;
     std::optional<gfx::Point> magnifierAt;
     gfx::Point mouse;
@@ -64,18 +70,21 @@ struct CaptureMemory {
 
 // Lays out the next frame for the selection, and moves the memory on.
 CaptureLayout LayOutCaptureFrame(Selection const& selection, gfx::Size screen, CaptureAssets const& assets,
-    CaptureMemory& memory);
+    platform::TextRenderer& text, CaptureMemory& memory);
 
-// Paints the frame over the whole image (or only inside the painter's clip).
-void PaintCaptureFrame(gfx::Painter& painter, CaptureLayout const& layout, CaptureAssets const& assets,
+// What the magnifier enlarges: the frame's own picture around the pointer as it is when the
+// magnifier is drawn (its box's fill included). Nothing when the layout has no magnifier.
+std::optional<gfx::Image> MagnifierSource(CaptureLayout const& layout, CaptureAssets const& assets,
     platform::TextRenderer& text);
 
-// The places that may differ between the pictures of two layouts (`before` is nothing for the
-// first frame, which differs everywhere).
-std::vector<gfx::Rect> ChangedAreas(std::optional<CaptureLayout> const& before, CaptureLayout const& after,
-    gfx::Size screen, gfx::Size tipBox, platform::TextRenderer& text);
+// Paints the frame over the whole image (or only inside the painter's clip), with the
+// magnifier's source worked out beforehand.
+void PaintCaptureFrame(gfx::Painter& painter, CaptureLayout const& layout, CaptureAssets const& assets,
+    platform::TextRenderer& text, gfx::Image const* magnifierSource);
 
-// Every channel scaled by 50/255: the capture's dark background. Nothing when there is no memory.
-std::optional<gfx::Image> Darkened(gfx::Image const& picture);
+// The places that may differ between the pictures of two layouts (`before` is nothing for the
+// first frame, which differs everywhere). Overlapping places are joined.
+std::vector<gfx::Rect> ChangedAreas(std::optional<CaptureLayout> const& before, CaptureLayout const& after,
+    gfx::Size screen, CaptureAssets const& assets);
 
 }

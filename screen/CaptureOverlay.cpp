@@ -19,14 +19,17 @@ JTK::~JTK() { m_window.SetInput(nullptr); }
 
 void JTK::Frame()
 {
-    CaptureLayout layout = LayOutCaptureFrame(m_selection, m_screen, m_assets, m_memory);
-    std::vector<gfx::Rect> const changed = ChangedAreas(m_shown, layout, m_screen, m_assets.tipBox, m_text);
-    gfx::Image& frame = m_window.Pixels();
-    for (gfx::Rect const& area : changed) {
-        gfx::Painter painter(frame);
-        painter.AddClip(area);
-        PaintCaptureFrame(painter, layout, m_assets, m_text);
-        m_window.Invalidate(area);
+    CaptureLayout layout = LayOutCaptureFrame(m_selection, m_screen, m_assets, m_text, m_memory);
+    std::vector<gfx::Rect> const changed = ChangedAreas(m_shown, layout, m_screen, m_assets);
+    if (!changed.empty()) {
+        auto const source = MagnifierSource(layout, m_assets, m_text);
+        gfx::Image& frame = m_window.Pixels();
+        for (gfx::Rect const& area : changed) {
+            gfx::Painter painter(frame);
+            painter.AddClip(area);
+            PaintCaptureFrame(painter, layout, m_assets, m_text, source ? &*source : nullptr);
+            m_window.Invalidate(area);
+        }
     }
     m_shown = std::move(layout);
 }

@@ -6,6 +6,7 @@
 #include "platform/fake/FakeScreen.h"
 #include "platform/fake/FakeTextRenderer.h"
 #include "screen/CaptureOverlay.h"
+#include "screen/Darken.h"
 
 #include <gtest/gtest.h>
 
@@ -81,7 +82,7 @@ TEST_F(CaptureFrames, TheTipBoxNearTheCornerSitsLeftOfAndAboveThePointer)
 {
     Move(Screen.width - 1, Screen.height - 1);
     screen::CaptureMemory memory;
-    auto const layout = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Screen, m_assets, memory);
+    auto const layout = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Screen, m_assets, m_text, memory);
     EXPECT_EQ(layout.tipAt,
         (gfx::Point { Screen.width - m_assets.tipBox.width - 2, Screen.height - 1 - m_assets.tipBox.height }));
 }
@@ -91,9 +92,9 @@ TEST_F(CaptureFrames, AMagnifierAboveKeepsTheNextTipBoxFromThere)
     Down(200, 200);
     Move(300, Screen.height - 10, LeftButton);
     screen::CaptureMemory memory;
-    auto const first = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Screen, m_assets, memory);
+    auto const first = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Screen, m_assets, m_text, memory);
     EXPECT_EQ(first.magnifierAt, (gfx::Point { 200, 200 - 121 }));
-    auto const next = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Screen, m_assets, memory);
+    auto const next = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Screen, m_assets, m_text, memory);
     EXPECT_NE(next.tipAt.y, 200 - m_assets.tipBox.height) << "not above once the magnifier is";
 }
 
@@ -124,10 +125,11 @@ TEST_F(CaptureFrames, RepaintingChangedAreasAlwaysMatchesAFullRepaint)
             break;
         }
         m_capture.Frame();
-        auto const layout = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Screen, m_assets, memory);
+        auto const layout = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Screen, m_assets, m_text, memory);
         gfx::Image full = Plain(0);
         gfx::Painter painter(full);
-        screen::PaintCaptureFrame(painter, layout, m_assets, m_text);
+        auto const source = screen::MagnifierSource(layout, m_assets, m_text);
+        screen::PaintCaptureFrame(painter, layout, m_assets, m_text, source ? &*source : nullptr);
         for (int py = 0; py < Screen.height; ++py)
             for (int px = 0; px < Screen.width; ++px)
                 ASSERT_EQ(*m_window.Pixels().PixelAt(px, py), *full.PixelAt(px, py)) << "step " << step << " at " << px

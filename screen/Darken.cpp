@@ -1,0 +1,45 @@
+#include "screen/Darken.h"
+
+namespace screen {
+
+namespace {
+
+// c * 50 / 255 for every byte in 16-bit arithmetic, which vectorises on every x86-64: x / 255 is
+// (x + 1 + (x >> 8)) >> 8 for every x up to 255 * 50. The alpha bytes are made opaque after, while
+// the row is still in the cache.
+void DarkenRow(gfx::Pixel const* __restrict in, gfx::Pixel* __restrict out, int count)
+{
+    auto const* from = reinterpret_cast<std::uint8_t const*>(in);
+    auto* to = reinterpret_cast<std::uint8_t*>(out);
+    int const bytes = count * 4;
+    for (int i = 0; i < bytes; ++i) {
+        auto const scaled = static_cast<std::uint16_t>(from[i] * 50);
+        to[i] = static_cast<std::uint8_t>((scaled + 1 + (scaled >> 8)) >> 8);
+    }
+    for (int x = 0; x < count; ++x)
+        out[x] |= 0xFF000000u;
+}
+
+}
+
+void DarkenInto(gfx::Image const& picture, gfx::Image& out)
+{
+    if (out.Size() != picture.Size())
+        return;
+    int const width = picture.Width();
+    for (int y = 0; y < picture.Height(); ++y)
+        DarkenRow(picture.Scanline(y), out.Scanline(y), width);
+}
+
+std::optional<gfx::Image> Darkened(gfx::Image const& picture)
+{
+    if (picture.IsEmpty())
+        return gfx::Image();
+    auto dark = gfx::Image::Create(picture.Width(), picture.Height());
+    if (!dark)
+        return std::nullopt;
+    DarkenInto(picture, *dark);
+    return dark;
+}
+
+}
