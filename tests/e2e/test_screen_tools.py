@@ -3,6 +3,7 @@ copies the colour under the pointer; a capture puts exactly the selected pixels 
 Esc ends a capture and leaves the clipboard alone."""
 
 import os
+import time
 import unittest
 
 from harness import SCREEN_SIZE, Session, image_size, pixel, wait_until
@@ -13,6 +14,7 @@ PICK_ICON = (123, 59)
 CAPTURE_ICON = (123, 97)
 COPY_PREFIX_BOX = (20, 160)
 COLOUR_BOX = (60, 92)
+COLOUR_BOX_LEFT = 12
 DESKTOP = '#7BFFFF'
 
 
@@ -76,6 +78,40 @@ class ScreenToolsTest(unittest.TestCase):
             self.assertEqual(image_size(path), (right - left, bottom - top))
             self.assertEqual(pixel(path, 5, 5), (0x7B, 0xFF, 0xFF), 'the desktop, not darkened')
             self.assertEqual(pixel(path, 20 + COLOUR_BOX[0] - 5, 15), (255, 0, 0), 'the colour box')
+
+    def test_at_150_percent_scaling_the_pick_reads_the_very_pixel_under_the_pointer(self):
+        desktop_key = r'HKCU\Control Panel\Desktop'
+        with Session(None, shipped=True, launch=False) as s:
+            s.wine('reg', 'add', desktop_key, '/v', 'LogPixels', '/t', 'REG_DWORD', '/d', '144', '/f')
+            try:
+                s.set_root_colour(DESKTOP)
+                s.launch()
+                main = s.wait_for_window(TITLE, timeout=30)[0]
+                g = s.window_geometry(main)
+                # Across the colour box's left edge: the picked colour is the screen's own pixel there,
+                # as it is when the pick starts (each pick changes the colour box).
+                y = g['y'] + COLOUR_BOX[1]
+                xs = [g['x'] + COLOUR_BOX_LEFT + dx for dx in (-1, 0, 1, 3)]
+                seen = set()
+                for x in xs:
+                    time.sleep(0.3)
+                    expected = '#%02X%02X%02X' % pixel(s.save_shot('scaled'), x, y)
+                    seen.add(expected)
+                    s.set_clipboard_text('before')
+                    s.click(*PICK_ICON, window=main)
+                    overlaid = wait_until(lambda: overlay(s), 10, 'the pick overlay covering the whole screen')
+                    self.assertEqual(s.window_geometry(overlaid)['width'], SCREEN_SIZE[0])
+                    s.move(x, y)
+                    s.click(x, y)
+                    wait_until(lambda: s.clipboard_text() == expected, 10,
+                               f'{expected} picked at {x},{y} (the clipboard holds {s.clipboard_text()!r})')
+                    wait_until(lambda: not overlay(s), 10, 'the overlay closing')
+                self.assertGreater(len(seen), 1, f'the edge shows too few colours to tell pixels apart: {seen}')
+            finally:
+                if s.process_alive():
+                    s.program.kill()
+                    s.program.wait()
+                s.wine('reg', 'add', desktop_key, '/v', 'LogPixels', '/t', 'REG_DWORD', '/d', '96', '/f')
 
 
 if __name__ == '__main__':
