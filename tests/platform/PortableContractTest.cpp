@@ -1,6 +1,8 @@
-// The contract suites run here against the portable profile files and the Chinese code page.
+// The contract suites run here against the portable profile files, the Chinese code page and
+// stb_image.
 
 #include "contract/ContractTarget.h"
+#include "gfx/StbImageDecoder.h"
 #include "platform/portable/IconvCodePage.h"
 #include "platform/portable/PortableProfileFiles.h"
 
@@ -15,6 +17,12 @@ platform::CodePage const& CodePageUnderTest()
 std::unique_ptr<platform::ProfileFiles> MakeProfileFilesUnderTest()
 {
     return std::make_unique<platform::PortableProfileFiles>(CodePageUnderTest());
+}
+
+gfx::ImageDecoder const& ImageDecoderUnderTest()
+{
+    static gfx::StbImageDecoder const decoder;
+    return decoder;
 }
 
 namespace {
