@@ -13,13 +13,14 @@ std::string_view TrimSpaces(std::string_view text)
 
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
-// Names lose their blanks in the file.
+// Names lose their blanks in the file (the profile functions count these as blanks).
 std::string_view TrimBlanks(std::string_view text)
 {
-    size_t const first = text.find_first_not_of(" \t");
+    constexpr std::string_view blanks = " \t\v\f";
+    size_t const first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos)
         return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
 // What the file format can hold on one line and read back as the same key. A key line that

@@ -121,7 +121,9 @@ std::string PortableProfileFiles::ReadString(std::string_view file, std::string_
     auto const bytes = ReadWholeFile(NativePath(file));
     if (!bytes)
         return {};
-    auto const [body, utf8] = Classify(*bytes);
+    auto const decoded = Classify(*bytes);
+    std::string_view const body = decoded.body;
+    bool const utf8 = decoded.utf8;
     auto const encode = [&](std::string_view text) { return utf8 ? std::string(text) : m_codePage.FromUtf8(text); };
     auto const value = ini::FindValue(body, encode(section), encode(key), EncodingOf(utf8));
     if (!value)
@@ -140,7 +142,9 @@ int PortableProfileFiles::ReadInt(std::string_view file, std::string_view sectio
     auto const bytes = ReadWholeFile(NativePath(file));
     if (!bytes)
         return defaultValue;
-    auto const [body, utf8] = Classify(*bytes);
+    auto const decoded = Classify(*bytes);
+    std::string_view const body = decoded.body;
+    bool const utf8 = decoded.utf8;
     auto const encode = [&](std::string_view text) { return utf8 ? std::string(text) : m_codePage.FromUtf8(text); };
     auto const value = ini::FindValue(body, encode(section), encode(key), EncodingOf(utf8));
     if (!value || value->empty())
@@ -158,7 +162,9 @@ bool PortableProfileFiles::WriteString(std::string_view file, std::string_view s
     auto const bytes = ReadWholeFile(path);
     if (!bytes)
         return false;
-    auto const [body, utf8] = Classify(*bytes);
+    auto const decoded = Classify(*bytes);
+    std::string_view const body = decoded.body;
+    bool const utf8 = decoded.utf8;
     auto const encode = [&](std::string_view text) { return utf8 ? std::string(text) : m_codePage.FromUtf8(text); };
     std::string content = utf8 ? std::string(Utf8Bom) : std::string();
     content += ini::SetValue(body, encode(section), encode(key), encode(value), EncodingOf(utf8));
