@@ -1,5 +1,5 @@
 #pragma once
-// Turns the bytes of a PNG, JPEG, BMP or GIF (its first frame) into an Image: skin pictures and
+// Turns the bytes of a PNG, JPEG, BMP, GIF (its first frame) or icon (its first image) into an Image: skin pictures and
 // pictures the user opens. Files come from users and skin authors, so anything malformed, cut
 // short or claiming a huge size is refused with nothing, never a crash or a giant allocation:
 // every file passes the checks of gfx/PictureGuards.h before a decoder sees it.

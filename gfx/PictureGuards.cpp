@@ -345,6 +345,46 @@ std::optional<PictureClaim> CheckGif(Bytes b, std::int64_t maxPixels)
     return Claim(PictureFormat::Gif, screenWidth, screenHeight, maxPixels);
 }
 
+// An icon file: a directory of images, each a PNG or a bitmap without its file header (rows of
+// colours, then a one-bit mask, at twice the height). The first image is the one shown.
+std::optional<PictureClaim> CheckIco(Bytes b, std::int64_t maxPixels)
+{
+    if (b.size() < 6)
+        return std::nullopt;
+    std::size_t const count = LittleEndian(b, 4, 2);
+    if (count == 0 || b.size() < 6 + 16 * count)
+        return std::nullopt;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::size_t const size = LittleEndian(b, 6 + 16 * i + 8, 4);
+        std::size_t const offset = LittleEndian(b, 6 + 16 * i + 12, 4);
+        if (offset < 6 + 16 * count || offset > b.size() || size > b.size() - offset)
+            return std::nullopt;
+    }
+    Bytes const image = b.subspan(LittleEndian(b, 6 + 12, 4), LittleEndian(b, 6 + 8, 4));
+    if (StartsWith(image, { 0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A })) {
+        auto const png = CheckPng(image, maxPixels);
+        if (!png)
+            return std::nullopt;
+        return PictureClaim { PictureFormat::Ico, png->width, png->height };
+    }
+    if (image.size() < 40 || LittleEndian(image, 0, 4) != 40 || LittleEndian(image, 16, 4) != 0)
+        return std::nullopt;
+    std::int64_t const width = static_cast<std::int32_t>(LittleEndian(image, 4, 4));
+    std::int64_t const height = static_cast<std::int32_t>(LittleEndian(image, 8, 4)) / 2;
+    std::uint32_t const bitsPerPixel = LittleEndian(image, 14, 2);
+    if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24 && bitsPerPixel != 32)
+        return std::nullopt;
+    auto const claim = Claim(PictureFormat::Ico, width, height, maxPixels);
+    if (!claim)
+        return std::nullopt;
+    std::int64_t const palette = bitsPerPixel <= 8 ? 4 * (std::int64_t { 1 } << bitsPerPixel) : 0;
+    std::int64_t const rows = (width * bitsPerPixel + 31) / 32 * 4 * height;
+    std::int64_t const mask = (width + 31) / 32 * 4 * height;
+    if (40 + palette + rows + mask > static_cast<std::int64_t>(image.size()))
+        return std::nullopt;
+    return claim;
+}
+
 }
 
 std::optional<PictureClaim> CheckPicture(Bytes bytes, std::int64_t maxPixels)
@@ -357,6 +397,8 @@ std::optional<PictureClaim> CheckPicture(Bytes bytes, std::int64_t maxPixels)
         return CheckBmp(bytes, maxPixels);
     if (StartsWith(bytes, { 'G', 'I', 'F' }))
         return CheckGif(bytes, maxPixels);
+    if (StartsWith(bytes, { 0, 0, 1, 0 }))
+        return CheckIco(bytes, maxPixels);
     return std::nullopt;
 }
 

@@ -12,7 +12,7 @@
 
 namespace gfx {
 
-enum class PictureFormat { Png, Jpeg, Bmp, Gif };
+enum class PictureFormat { Png, Jpeg, Bmp, Gif, Ico };
 
 // What a file that passed says it holds. For a GIF this is its canvas; the first frame lies inside.
 struct PictureClaim {
@@ -21,8 +21,9 @@ struct PictureClaim {
     int height;
 };
 
-// Nothing for a file that is not a whole PNG, baseline or progressive JPEG, uncompressed BMP or GIF,
-// or that claims more than maxPixels or than its data can hold.
+// Nothing for a file that is not a whole PNG, baseline or progressive JPEG, uncompressed BMP, GIF
+// or icon, or that claims more than maxPixels or than its data can hold. (stb_image reads no
+// icons; the system's decoder does.)
 std::optional<PictureClaim> CheckPicture(std::span<std::uint8_t const> bytes, std::int64_t maxPixels);
 
 }
