@@ -3,7 +3,6 @@
 #include "gfx/Image.h"
 
 #include <algorithm>
-#include <array>
 
 namespace gfx {
 
@@ -48,6 +47,20 @@ std::optional<PictureClaim> Claim(PictureFormat format, std::int64_t width, std:
     return PictureClaim { format, static_cast<int>(width), static_cast<int>(height) };
 }
 
+// Bits of one pixel for a colour type and sample depth that PNG allows; 0 for any other pair.
+std::int64_t PngBitsPerPixel(int colourType, int depth)
+{
+    bool const anyDepth = depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
+    switch (colourType) {
+    case 0: return anyDepth ? depth : 0;                           // grey
+    case 3: return anyDepth && depth <= 8 ? depth : 0;             // palette
+    case 2: return depth == 8 || depth == 16 ? 3 * depth : 0;      // RGB
+    case 4: return depth == 8 || depth == 16 ? 2 * depth : 0;      // grey and alpha
+    case 6: return depth == 8 || depth == 16 ? 4 * depth : 0;      // RGBA
+    default: return 0;
+    }
+}
+
 std::optional<PictureClaim> CheckPng(Bytes b, std::int64_t maxPixels)
 {
     std::size_t pos = 8;
@@ -70,19 +83,10 @@ std::optional<PictureClaim> CheckPng(Bytes b, std::int64_t maxPixels)
                 return std::nullopt;
             width = BigEndian(data, 0, 4);
             height = BigEndian(data, 4, 4);
-            int const depth = data[8];
-            int const colourType = data[9];
-            // Allowed depths per colour type, and the samples of a pixel.
-            static constexpr std::array<std::pair<int, std::uint8_t>, 7> kinds { { { 1, 0x1F }, { 0, 0 },
-                { 3, 0x18 }, { 1, 0x0F }, { 2, 0x18 }, { 0, 0 }, { 4, 0x18 } } };
-            if (colourType > 6 || kinds[static_cast<std::size_t>(colourType)].first == 0 || depth == 0 || depth > 16
-                || (depth & (depth - 1)) != 0)
+            bitsPerPixel = PngBitsPerPixel(data[9], data[8]);
+            // Compression, filter method and interlacing have one, one and two known values.
+            if (bitsPerPixel == 0 || data[10] != 0 || data[11] != 0 || data[12] > 1)
                 return std::nullopt;
-            int const depthBit = depth == 1 ? 0 : depth == 2 ? 1 : depth == 4 ? 2 : depth == 8 ? 3 : 4;
-            if (!(kinds[static_cast<std::size_t>(colourType)].second & (1 << depthBit)) || data[10] != 0
-                || data[11] != 0 || data[12] > 1)
-                return std::nullopt;
-            bitsPerPixel = std::int64_t { kinds[static_cast<std::size_t>(colourType)].first } * depth;
             first = false;
         } else if (is("IDAT")) {
             coded += static_cast<std::int64_t>(length);
