@@ -5,6 +5,8 @@
 #include "shell/IniStore.h"
 #include "skin/SkinDescription.h"
 
+#include <map>
+#include <optional>
 #include <string>
 
 namespace {
@@ -19,7 +21,7 @@ public:
 
     std::string ReadString(std::string_view, std::string_view section, std::string_view key, int bufferBytes) override
     {
-        auto const value = platform::ini::FindValue(m_text, section, key);
+        auto const value = Find(section, key);
         if (!value || bufferBytes <= 0)
             return {};
         // The bytes as they are: the conversion has a target of its own, and converting here
@@ -29,14 +31,25 @@ public:
 
     int ReadInt(std::string_view, std::string_view section, std::string_view key, int defaultValue) override
     {
-        auto const value = platform::ini::FindValue(m_text, section, key);
+        auto const value = Find(section, key);
         return !value || value->empty() ? defaultValue : platform::ini::ParseLeadingInt(*value);
     }
 
     bool WriteString(std::string_view, std::string_view, std::string_view, std::string_view) override { return false; }
 
 private:
+    // The store reads a number twice (to tell a missing key from a 0): look each name up once.
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key)
+    {
+        std::string name = std::string(section) + '\0' + std::string(key);
+        auto found = m_found.find(name);
+        if (found == m_found.end())
+            found = m_found.emplace(std::move(name), platform::ini::FindValue(m_text, section, key)).first;
+        return found->second;
+    }
+
     std::string m_text;
+    std::map<std::string, std::optional<std::string_view>> m_found;
 };
 
 }
