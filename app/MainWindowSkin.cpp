@@ -35,10 +35,20 @@ ui::Placement PlaceOf(skin::Geometry g)
         static_cast<float>(Length(g.height)) };
 }
 
-// The picture as the box's own, then its region `shown` stretched over the whole box.
-void ShowSharedPicture(ui::PictureBox& box, std::string const& path, gfx::Rect shown)
+// A picture box keeps a picture of its own size; one the skin's pixel budget cannot pay for is
+// left out (placed, but with no size).
+ui::Placement BoxPlaceOf(skin::Geometry g, gfx::PixelBudget& budget)
 {
-    auto const picture = gfx::LoadImageFile(path);
+    ui::Placement place = PlaceOf(g);
+    if (!budget.Take(static_cast<std::int64_t>(place.width) * static_cast<std::int64_t>(place.height)))
+        place.width = place.height = 0;
+    return place;
+}
+
+// The picture as the box's own, then its region `shown` stretched over the whole box.
+void ShowSharedPicture(ui::PictureBox& box, std::string const& path, gfx::Rect shown, gfx::PixelBudget& budget)
+{
+    auto const picture = gfx::LoadImageFile(path, &budget);
     if (!picture)
         return;
     box.SetPicture(*picture);
@@ -93,11 +103,11 @@ void ZhuJM::LoadSkin()
 
     // The shared pictures of panel 1, the same for every skin.
     std::string const shared = m_services.programFolder + "\\skin\\";
-    ShowSharedPicture(*m_controls.TPGGK, shared + "logo.jpg", { 0, 0, 111, 63 });
+    ShowSharedPicture(*m_controls.TPGGK, shared + "logo.jpg", { 0, 0, 111, 63 }, m_form.Images().Budget());
     gfx::Size const pictureInner = m_controls.TPGGK->InnerSize();
     m_controls.WYK->SetPlace(
         { -1, -1, static_cast<float>(pictureInner.width + 2), static_cast<float>(pictureInner.height + 2) });
-    ShowSharedPicture(*m_controls.YDYSK, shared + "ydys.bmp", { 0, 0, 247, 157 });
+    ShowSharedPicture(*m_controls.YDYSK, shared + "ydys.bmp", { 0, 0, 247, 157 }, m_form.Images().Budget());
 
     m_adjuster.Prepare();
 }
@@ -106,6 +116,7 @@ void ZhuJM::ApplySkin()
 {
     skin::SkinDescription const& skin = m_skin.description;
     MainWindowControls& c = m_controls;
+    gfx::PixelBudget& budget = m_form.Images().Budget();
     m_skin.applied = true;
     auto const show = [this](ui::AlphaImage& control, std::string const& name) {
         control.SetImageFile(m_skin.folder + name);
@@ -123,7 +134,7 @@ void ZhuJM::ApplySkin()
         control->SetPlace(PlaceOf(description->geometry));
 
     SZYS(PureRed);
-    c.YSK->SetPlace(PlaceOf(skin.colourBox));
+    c.YSK->SetPlace(BoxPlaceOf(skin.colourBox, budget));
     for (int n = 0; n < 4; ++n) {
         Position(*c.YSBQ[n], skin.notationCaptions[n]);
         c.YSSR[n]->SetPlace(PlaceOf(skin.notationBoxes[n]));
@@ -146,11 +157,11 @@ void ZhuJM::ApplySkin()
     LayOutGrid(skin.recentGrid, c.ZJHQYS.data(), RecentSwatchCount);
     LayOutGrid(skin.savedGrid, c.WBCYS.data(), SavedSwatchCount);
 
-    c.YDYSK->SetPlace(PlaceOf(skin.chartBox));
-    c.TPGGK->SetPlace(PlaceOf(skin.pictureBox));
+    c.YDYSK->SetPlace(BoxPlaceOf(skin.chartBox, budget));
+    c.TPGGK->SetPlace(BoxPlaceOf(skin.pictureBox, budget));
 
-    c.TSBK->SetPlace(PlaceOf(skin.adjusterBox));
-    c.TSTK->SetPlace(PlaceOf(skin.hueStrip));
+    c.TSBK->SetPlace(BoxPlaceOf(skin.adjusterBox, budget));
+    c.TSTK->SetPlace(BoxPlaceOf(skin.hueStrip, budget));
     show(*c.TSZZ, skin.huePointer);
     Position(*c.TSZZ, skin.huePointerPosition);
 
@@ -172,7 +183,7 @@ void ZhuJM::LayOutGrid(skin::SwatchGrid const& grid, ui::SwatchImage* const* swa
         if (!skin::SwatchPlaceOf(grid, j))
             return;
     }
-    auto const placeholder = gfx::LoadImageFile(m_skin.folder + grid.placeholder);
+    auto const placeholder = gfx::LoadImageFile(m_skin.folder + grid.placeholder, &m_form.Images().Budget());
     for (int j = 0; j < count; ++j) {
         auto const place = *skin::SwatchPlaceOf(grid, j);
         int const side = Length(place.size);

@@ -14,6 +14,7 @@
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextRenderer.h"
+#include "platform/win32/WicImageDecoder.h"
 #include "shell/SettingsFile.h"
 
 #include <windows.h>
@@ -49,6 +50,8 @@ struct MainWindowParts {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     EnableDpiAwareness();
+    WicImageDecoder const pictureDecoder; // with COM on this, the user-interface thread
+    gfx::ScopedImageDecoder const usePictureDecoder(pictureDecoder);
 
     Win32ProfileFiles profileFiles;
     INIDX settingsIni(profileFiles);

@@ -1,31 +1,26 @@
 #include "colour/CurrentColour.h"
 
 #include "colour/Notations.h"
+#include "platform/Utf8Text.h"
 
 #include <charconv>
 
 namespace {
 
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-// Characters of a UTF-8 text.
+// Characters of a UTF-8 text, each broken sequence one character, as the clipboard will show it.
 size_t CharacterCount(std::string_view text)
 {
     size_t count = 0;
-    for (char c : text)
-        count += IsContinuationByte(c) ? 0 : 1;
+    for (size_t position = 0; position < text.size(); position += platform::Utf8CharacterBytes(text, position))
+        ++count;
     return count;
 }
 
 std::string_view DropCharacters(std::string_view text, size_t characters)
 {
     size_t position = 0;
-    while (characters > 0 && position < text.size()) {
-        ++position;
-        while (position < text.size() && IsContinuationByte(text[position]))
-            ++position;
-        --characters;
-    }
+    for (; characters > 0 && position < text.size(); --characters)
+        position += platform::Utf8CharacterBytes(text, position);
     return text.substr(position);
 }
 

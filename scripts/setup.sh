@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config git
+  clang libclang-rt-14-dev
   mingw-w64 g++-mingw-w64-x86-64-posix
   wine wine64 nsis
   xvfb xauth xdotool xclip x11-xserver-utils x11-utils imagemagick python3

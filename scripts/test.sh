@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the portable code natively (plain and with sanitizers),
-# the Win32 layer under Wine, the program end to end under Wine on a virtual display, and the two
-# packages a user downloads.
+# a short pass of every fuzz target, the Win32 layer under Wine, the program end to end under Wine
+# on a virtual display, and the two packages a user downloads.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,6 +17,10 @@ echo "== native tests"
 ctest --preset native
 echo "== native tests with sanitizers"
 ctest --preset native-asan
+echo "== fuzz targets, 20 s each"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+scripts/fuzz.sh --smoke
 echo "== Win32 and end-to-end tests under Wine"
 # The Win32 tests that open windows need a display; the end-to-end runner starts its own.
 xvfb-run -a -s "-screen 0 1280x800x24" ctest --preset windows

@@ -13,12 +13,23 @@ std::string_view TrimSpaces(std::string_view text)
 
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
-// What the file format can hold on one line and read back as the same key.
+// Names lose their blanks in the file (the profile functions count these as blanks).
+std::string_view TrimBlanks(std::string_view text)
+{
+    constexpr std::string_view blanks = " \t\v\f";
+    size_t const first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// What the file format can hold on one line and read back as the same key. A key line that
+// begins with "[" would read back as a section header and take the keys after it along.
 bool FitsOneLine(std::string_view section, std::string_view key, std::string_view value)
 {
     return !HasLineBreak(section) && !HasLineBreak(key) && !HasLineBreak(value)
         && section.find(']') == std::string_view::npos && key.find('=') == std::string_view::npos
-        && !section.empty() && !key.empty();
+        && !TrimBlanks(section).empty() && !TrimBlanks(key).empty() && TrimBlanks(key).front() != '[';
 }
 
 }

@@ -1,5 +1,7 @@
 #include "platform/portable/IconvCodePage.h"
 
+#include "platform/Utf8Text.h"
+
 #include <cassert>
 #include <cerrno>
 #include <iconv.h>
@@ -30,19 +32,6 @@ private:
     iconv_t m_handle;
 };
 
-size_t Utf8SequenceLength(unsigned char lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if ((lead & 0xE0) == 0xC0)
-        return 2;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    if ((lead & 0xF8) == 0xF0)
-        return 4;
-    return 1;
-}
-
 enum class OnBadInput { ReplaceCharacter, ReplaceByte };
 
 // Converts as much as it can; an unconvertible character becomes `replacement` and the
@@ -67,9 +56,11 @@ std::string Convert(IconvHandle const& cd, std::string_view input, std::string_v
             continue;
         if (errno == EINVAL)
             break;
-        // EILSEQ: skip the bad character (or byte) and go on.
+        // EILSEQ: skip the bad character (or byte) and go on. A broken UTF-8 sequence is skipped
+        // only as far as it is sound, so the characters after it survive.
         output.append(replacement);
-        size_t step = skip == OnBadInput::ReplaceCharacter ? Utf8SequenceLength(static_cast<unsigned char>(*in)) : 1;
+        std::string_view const rest(in, inLeft);
+        size_t step = skip == OnBadInput::ReplaceCharacter ? Utf8CharacterBytes(rest, 0) : 1;
         if (step > inLeft)
             step = inLeft;
         in += step;

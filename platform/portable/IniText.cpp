@@ -20,16 +20,21 @@ std::string_view Trim(std::string_view s)
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// Names are compared without regard to ASCII letter case; other bytes must match exactly, which
-// keeps double-byte characters (whose second byte may look like a letter) intact.
-bool NamesEqual(std::string_view a, std::string_view b)
+// Names are compared without regard to ASCII letter case; other bytes must match exactly. In the
+// code page the byte after a lead byte belongs to it, even when it looks like a letter: 丄 (81 41)
+// and 乤 (81 61) are different names.
+bool NamesEqual(std::string_view a, std::string_view b, Encoding encoding)
 {
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (static_cast<unsigned char>(a[i]) >= 0x80 || static_cast<unsigned char>(b[i]) >= 0x80) {
+        if (static_cast<unsigned char>(a[i]) >= 0x80 && encoding == Encoding::Utf8) {
             if (a[i] != b[i])
                 return false;
+        } else if (static_cast<unsigned char>(a[i]) > 0x80) {
+            if (a[i] != b[i] || (i + 1 < a.size() && a[i + 1] != b[i + 1]))
+                return false;
+            ++i;
         } else if (AsciiLower(a[i]) != AsciiLower(b[i])) {
             return false;
         }
@@ -95,11 +100,11 @@ struct SectionSpan {
     size_t endLine;   // the next header, or the number of lines
 };
 
-std::optional<SectionSpan> FindSection(std::vector<Line> const& lines, std::string_view section)
+std::optional<SectionSpan> FindSection(std::vector<Line> const& lines, std::string_view section, Encoding encoding)
 {
     for (size_t i = 0; i < lines.size(); ++i) {
         auto const name = SectionName(lines[i].content);
-        if (!name || !NamesEqual(*name, section))
+        if (!name || !NamesEqual(*name, section, encoding))
             continue;
         size_t end = i + 1;
         while (end < lines.size() && !SectionName(lines[end].content))
@@ -109,10 +114,10 @@ std::optional<SectionSpan> FindSection(std::vector<Line> const& lines, std::stri
     return std::nullopt;
 }
 
-std::optional<size_t> FindKeyLine(std::vector<Line> const& lines, SectionSpan span, std::string_view key)
+std::optional<size_t> FindKeyLine(std::vector<Line> const& lines, SectionSpan span, std::string_view key, Encoding encoding)
 {
     for (size_t i = span.firstLine; i < span.endLine; ++i) {
-        if (!lines[i].content.empty() && NamesEqual(ParseEntry(lines[i].content).key, key))
+        if (!lines[i].content.empty() && NamesEqual(ParseEntry(lines[i].content).key, key, encoding))
             return i;
     }
     return std::nullopt;
@@ -120,19 +125,21 @@ std::optional<size_t> FindKeyLine(std::vector<Line> const& lines, SectionSpan sp
 
 }
 
-std::optional<std::string_view> FindValue(std::string_view text, std::string_view section, std::string_view key)
+std::optional<std::string_view> FindValue(std::string_view text, std::string_view section, std::string_view key,
+    Encoding encoding)
 {
     auto const lines = SplitLines(text);
-    auto const span = FindSection(lines, Trim(section));
+    auto const span = FindSection(lines, Trim(section), encoding);
     if (!span)
         return std::nullopt;
-    auto const line = FindKeyLine(lines, *span, Trim(key));
+    auto const line = FindKeyLine(lines, *span, Trim(key), encoding);
     if (!line)
         return std::nullopt;
     return Unquote(ParseEntry(lines[*line].content).value);
 }
 
-std::string SetValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value)
+std::string SetValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value,
+    Encoding encoding)
 {
     section = Trim(section);
     key = Trim(key);
@@ -141,7 +148,7 @@ std::string SetValue(std::string_view text, std::string_view section, std::strin
     std::string result;
     result.reserve(text.size() + section.size() + key.size() + value.size() + 8);
 
-    auto const span = FindSection(lines, section);
+    auto const span = FindSection(lines, section, encoding);
     if (!span) {
         result.append(text);
         if (!result.empty() && result.back() != '\n')
@@ -151,7 +158,7 @@ std::string SetValue(std::string_view text, std::string_view section, std::strin
         return result;
     }
 
-    if (auto const keyLine = FindKeyLine(lines, *span, key)) {
+    if (auto const keyLine = FindKeyLine(lines, *span, key, encoding)) {
         Line const& line = lines[*keyLine];
         size_t const contentStart = static_cast<size_t>(line.content.data() - text.data());
         result.append(text.substr(0, contentStart));

@@ -107,6 +107,12 @@ PortableProfileFiles::PortableProfileFiles(CodePage const& codePage)
 {
 }
 
+namespace {
+
+ini::Encoding EncodingOf(bool utf8) { return utf8 ? ini::Encoding::Utf8 : ini::Encoding::CodePage; }
+
+}
+
 std::string PortableProfileFiles::ReadString(std::string_view file, std::string_view section, std::string_view key,
     int bufferBytes)
 {
@@ -115,9 +121,11 @@ std::string PortableProfileFiles::ReadString(std::string_view file, std::string_
     auto const bytes = ReadWholeFile(NativePath(file));
     if (!bytes)
         return {};
-    auto const [body, utf8] = Classify(*bytes);
+    auto const decoded = Classify(*bytes);
+    std::string_view const body = decoded.body;
+    bool const utf8 = decoded.utf8;
     auto const encode = [&](std::string_view text) { return utf8 ? std::string(text) : m_codePage.FromUtf8(text); };
-    auto const value = ini::FindValue(body, encode(section), encode(key));
+    auto const value = ini::FindValue(body, encode(section), encode(key), EncodingOf(utf8));
     if (!value)
         return {};
     // The limit counts bytes of the code page, whatever the file's own encoding.
@@ -134,9 +142,11 @@ int PortableProfileFiles::ReadInt(std::string_view file, std::string_view sectio
     auto const bytes = ReadWholeFile(NativePath(file));
     if (!bytes)
         return defaultValue;
-    auto const [body, utf8] = Classify(*bytes);
+    auto const decoded = Classify(*bytes);
+    std::string_view const body = decoded.body;
+    bool const utf8 = decoded.utf8;
     auto const encode = [&](std::string_view text) { return utf8 ? std::string(text) : m_codePage.FromUtf8(text); };
-    auto const value = ini::FindValue(body, encode(section), encode(key));
+    auto const value = ini::FindValue(body, encode(section), encode(key), EncodingOf(utf8));
     if (!value || value->empty())
         return defaultValue;
     return ini::ParseLeadingInt(*value);
@@ -152,10 +162,12 @@ bool PortableProfileFiles::WriteString(std::string_view file, std::string_view s
     auto const bytes = ReadWholeFile(path);
     if (!bytes)
         return false;
-    auto const [body, utf8] = Classify(*bytes);
+    auto const decoded = Classify(*bytes);
+    std::string_view const body = decoded.body;
+    bool const utf8 = decoded.utf8;
     auto const encode = [&](std::string_view text) { return utf8 ? std::string(text) : m_codePage.FromUtf8(text); };
     std::string content = utf8 ? std::string(Utf8Bom) : std::string();
-    content += ini::SetValue(body, encode(section), encode(key), encode(value));
+    content += ini::SetValue(body, encode(section), encode(key), encode(value), EncodingOf(utf8));
     return ReplaceFile(path, content);
 }
 

@@ -12,7 +12,9 @@ namespace platform::win32 {
 
 namespace {
 
-constexpr int OpenAttempts = 10;
+// Clipboard viewers and managers hold it open while they read what changed; under load that takes
+// longer than a moment. Half a second at most.
+constexpr int OpenAttempts = 50;
 constexpr DWORD OpenRetryMilliseconds = 10;
 
 // The clipboard opened for this thread, closed on destruction. Opening waits out a short hold by

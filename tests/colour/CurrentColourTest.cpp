@@ -20,6 +20,9 @@ TEST(CopiedNotationText, ShortAndTypedTexts)
     EXPECT_EQ(CopiedNotationText(HexNotation, "", false), "");
     EXPECT_EQ(CopiedNotationText(HexNotation, "色值FF", false), "FF");
     EXPECT_EQ(CopiedNotationText(WebNotation, "颜色：一二三四五六", false), "一二三四五六");
+    // Was seven characters: a stray byte counted as nothing here and as a character there.
+    EXPECT_EQ(CopiedNotationText(WebNotation, "\x80#0A80C8", false), "0A80C8");
+    EXPECT_EQ(CopiedNotationText(WebNotation, "#0A80C\x80", false), "0A80C\x80");
 }
 
 TEST(NotationTextsOf, AgreeWithTheColourOrGiveNothing)

@@ -17,3 +17,8 @@ public:
     virtual ~WriteBlock() = default;
 };
 std::unique_ptr<WriteBlock> BlockWrites(std::string_view file);
+
+namespace gfx {
+class ImageDecoder;
+}
+gfx::ImageDecoder const& ImageDecoderUnderTest();

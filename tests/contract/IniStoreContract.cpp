@@ -96,8 +96,22 @@ TEST_F(IniStoreContract, TextsThatWouldBreakTheLineAreRefused)
     EXPECT_FALSE(m_ini.WriteString("RJSZ", "k=j", "x"));
     EXPECT_FALSE(m_ini.WriteString("RJ]SZ", "kjj", "x"));
     EXPECT_FALSE(m_ini.WriteString("RJSZ", "", "x"));
+    EXPECT_FALSE(m_ini.WriteString("RJSZ", " [PiFu", "x")) << "was written, and read back as a section";
     EXPECT_EQ(m_ini.LastError(), IniErrorWriteFailed);
     EXPECT_EQ(ReadBytes(path), before);
 }
 
+}
+
+// Was: the portable store took 乤 for 丄, since their second bytes differ only in letter case.
+TEST_F(IniStoreContract, DoubleByteNamesAreComparedExactly)
+{
+    m_ini.IniName(m_folder.File("path.ini"));
+    EXPECT_TRUE(m_ini.WriteString("RJSZ", "丄", "one"));
+    EXPECT_TRUE(m_ini.WriteString("RJSZ", "乤", "two"));
+    EXPECT_TRUE(m_ini.WriteString("丄", "kjj", "three"));
+    EXPECT_EQ(m_ini.ReadString("RJSZ", "丄", 50), "one");
+    EXPECT_EQ(m_ini.ReadString("RJSZ", "乤", 50), "two");
+    EXPECT_EQ(m_ini.ReadString("乤", "kjj", 50), "");
+    EXPECT_EQ(m_ini.ReadString("rjsz", "丄", 50), "one") << "ASCII names still ignore case";
 }

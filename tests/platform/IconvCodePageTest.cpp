@@ -10,6 +10,9 @@ TEST(IconvCodePage, BadBytesAreReplacedAndAHalfCharacterAtTheEndDropped)
     EXPECT_EQ(gbk.FromUtf8("a\xF0\x9F\x98\x80" "b"), "a?b") << "an emoji has no place in GBK";
     EXPECT_EQ(gbk.FromUtf8("a\xC3"), "a") << "cut UTF-8 input";
     EXPECT_EQ(gbk.FromUtf8("x\xFFy"), "x?y");
+    // Was "?C": a broken lead byte took the characters it claimed with it.
+    EXPECT_EQ(gbk.FromUtf8("\xE4" "ABC"), "?ABC");
+    EXPECT_EQ(gbk.FromUtf8("\xE4\xB8" "A\xED\xA0\x80" "B"), "?A???B") << "a cut sequence, a surrogate";
     EXPECT_EQ(gbk.ToUtf8(""), "");
     EXPECT_EQ(gbk.ToUtf8(gbk.FromUtf8(std::string(100000, 'z'))).size(), 100000u);
 }

@@ -1,8 +1,9 @@
-// The contract suites run here against the portable profile files, the Chinese code page and the
-// fake timers and task queue.
+// The contract suites run here against the portable profile files, the Chinese code page,
+// stb_image and the fake timers and task queue.
 
 #include "contract/ContractTarget.h"
 #include "contract/EventServicesTarget.h"
+#include "gfx/StbImageDecoder.h"
 #include "platform/fake/FakeTimers.h"
 #include "platform/fake/FakeUiThread.h"
 #include "platform/portable/IconvCodePage.h"
@@ -19,6 +20,12 @@ platform::CodePage const& CodePageUnderTest()
 std::unique_ptr<platform::ProfileFiles> MakeProfileFilesUnderTest()
 {
     return std::make_unique<platform::PortableProfileFiles>(CodePageUnderTest());
+}
+
+gfx::ImageDecoder const& ImageDecoderUnderTest()
+{
+    static gfx::StbImageDecoder const decoder;
+    return decoder;
 }
 
 namespace {

@@ -17,6 +17,8 @@ TEST(Win32Text, ConversionsRoundTripAndReplaceWhatCannotBeHeld)
     std::string const emoji = AnsiFromUtf8("\xF0\x9F\x98\x80");
     EXPECT_FALSE(emoji.empty());
     EXPECT_EQ(emoji.find_first_not_of('?'), std::string::npos);
+    // A broken sequence costs one "?" and nothing after it, as in the portable conversion.
+    EXPECT_EQ(AnsiFromUtf8("\xE4" "ABC"), "?ABC");
 }
 
 TEST(Win32Text, HalfACharacterAtTheEndIsDropped)

@@ -1,16 +1,20 @@
-// The contract suites run here against the system's own profile functions, code page, timers and
-// message queue.
+// The contract suites run here against the system's own profile functions, code page, picture
+// decoder, timers and message queue.
 
 #include "PumpMessages.h"
 #include "contract/ContractTarget.h"
 #include "contract/EventServicesTarget.h"
+#include "platform/win32/WicImageDecoder.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32ProfileFiles.h"
 #include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32UiThread.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <optional>
 
 platform::CodePage const& CodePageUnderTest()
 {
@@ -23,7 +27,25 @@ std::unique_ptr<platform::ProfileFiles> MakeProfileFilesUnderTest()
     return std::make_unique<platform::win32::Win32ProfileFiles>();
 }
 
+gfx::ImageDecoder const& ImageDecoderUnderTest()
+{
+    static platform::win32::WicImageDecoder const decoder;
+    return decoder;
+}
+
 namespace {
+
+// Every test decodes through WIC, as the program does: skin pictures included.
+class WicForEveryTest final : public ::testing::Environment {
+public:
+    void SetUp() override { m_use.emplace(ImageDecoderUnderTest()); }
+    void TearDown() override { m_use.reset(); }
+
+private:
+    std::optional<gfx::ScopedImageDecoder> m_use;
+};
+
+[[maybe_unused]] ::testing::Environment* const wicForEveryTest = ::testing::AddGlobalTestEnvironment(new WicForEveryTest);
 
 // The read-only attribute, as a user sets it, and an open handle that shares nothing, as another
 // program holding the file has: Wine run by the superuser ignores the attribute alone.
