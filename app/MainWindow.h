@@ -7,11 +7,15 @@
 #include "app/MainWindowControls.h"
 #include "colour/Adjuster.h"
 #include "lists/ColourLists.h"
+#include "platform/Browser.h"
 #include "platform/Clipboard.h"
+#include "platform/CodePage.h"
 #include "platform/Hotkeys.h"
+#include "platform/Http.h"
 #include "platform/ProfileFiles.h"
 #include "platform/ShellEvents.h"
 #include "platform/TextRenderer.h"
+#include "platform/Timers.h"
 #include "platform/Tray.h"
 #include "platform/Window.h"
 #include "screen/ScreenTools.h"
@@ -43,6 +47,14 @@ struct MainWindowServices {
     std::function<void()> endProgram = [] { };
     // The splash goes away just before the main window shows.
     std::function<void()> hideSplash = [] { };
+    // A notice with an OK button.
+    std::function<void(std::string_view)> showNotice = [](std::string_view) { };
+    // The ticker's turn, the maker's pages and their links; without them the ticker shows its
+    // fallback entry and the picture box stays hidden.
+    platform::Timers* timers = nullptr;
+    platform::HttpClient* http = nullptr;
+    platform::Browser* browser = nullptr;
+    platform::CodePage const* codePage = nullptr;
 };
 
 // What only exists once the form has a window of its own.
@@ -103,6 +115,16 @@ public:
     std::string RegisterHotkeys(std::string_view hotkeyText) { return m_hotkeys.RegisterHotkeys(hotkeyText); }
     void ReleaseHotkeys() { m_hotkeys.ReleaseHotkeys(); }
     HotkeyText const& CurrentHotkeyText() const { return m_hotkeys.CurrentHotkeyText(); }
+    // KJGN: what the hotkey of that id does, when the chord is the one it holds.
+    void KJGN(int id, Chord chord) { m_hotkeys.Pressed(id, chord); }
+    shell::GlobalHotkeys& Hotkeys() { return m_hotkeys; }
+
+    // Adds the current colour to the saved colours.
+    // FIXME: The colour lists add it once they can change.
+    void SaveCurrentColour() { }
+
+    // The link text in the bottom strip.
+    void TickerStep() { m_online.TickerStep(); }
 
     // The close button: hotkeys released, the program ended at once.
     void CloseProgram();
@@ -112,7 +134,7 @@ public:
     std::string const& SavedListText() const { return m_lists.SavedListText(); }
 
     // What the system tells the window.
-    void HotkeyPressed(int id) override { m_hotkeys.Pressed(id); }
+    void HotkeyPressed(int id, int modifiers, int keyCode) override { KJGN(id, { modifiers, keyCode }); }
     void TrayClicked(platform::TrayButton button) override { m_tray.Clicked(button); }
     void TaskbarCreated() override { m_tray.TaskbarCreated(); }
     void CloseRequested() override { CloseProgram(); }
@@ -121,6 +143,7 @@ private:
     void ApplySkin();
     void LayOutGrid(skin::SwatchGrid const& grid, ui::SwatchImage* const* swatches, int count);
     skin::Chrome MakeChrome();
+    shell::GlobalHotkeys MakeHotkeys();
 
     MainWindowServices m_services;
     MainWindowShell m_shell;

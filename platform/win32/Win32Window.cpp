@@ -357,7 +357,9 @@ LRESULT Win32Window::Procedure::Receive(HWND window, UINT message, WPARAM wParam
     }
     case WM_HOTKEY:
         if (m_owner.m_shell) {
-            m_owner.m_shell->HotkeyPressed(static_cast<int>(wParam));
+            // The chord comes in lParam: modifiers in the low word, the key in the high word.
+            m_owner.m_shell->HotkeyPressed(static_cast<int>(wParam), static_cast<int>(LOWORD(lParam)),
+                static_cast<int>(HIWORD(lParam)));
             return 0;
         }
         break;
