@@ -115,8 +115,8 @@ public:
     std::string RegisterHotkeys(std::string_view hotkeyText) { return m_hotkeys.RegisterHotkeys(hotkeyText); }
     void ReleaseHotkeys() { m_hotkeys.ReleaseHotkeys(); }
     HotkeyText const& CurrentHotkeyText() const { return m_hotkeys.CurrentHotkeyText(); }
-    // KJGN: what the hotkey of that id does, when the chord is the one it holds.
-    void KJGN(int id, Chord chord) { m_hotkeys.Pressed(id, chord); }
+    // The action of hotkey action + 1.
+    void KJGN(int action) { m_hotkeys.KJGN(action); }
     shell::GlobalHotkeys& Hotkeys() { return m_hotkeys; }
 
     // Adds the current colour to the saved colours.
@@ -134,7 +134,7 @@ public:
     std::string const& SavedListText() const { return m_lists.SavedListText(); }
 
     // What the system tells the window.
-    void HotkeyPressed(int id, int modifiers, int keyCode) override { KJGN(id, { modifiers, keyCode }); }
+    void HotkeyPressed(int id, int modifiers, int keyCode) override { m_hotkeys.Pressed(id, { modifiers, keyCode }); }
     void TrayClicked(platform::TrayButton button) override { m_tray.Clicked(button); }
     void TaskbarCreated() override { m_tray.TaskbarCreated(); }
     void CloseRequested() override { CloseProgram(); }

@@ -61,10 +61,10 @@ void GlobalHotkeys::Pressed(int id, Chord chord)
     // Both must agree: the chord registered under that id may since have been changed in memory.
     auto const held = m_hotkeyText.ChordOf(id);
     if (held && *held == chord)
-        RunAction(id - 1);
+        KJGN(id - 1);
 }
 
-void GlobalHotkeys::RunAction(int action)
+void GlobalHotkeys::KJGN(int action)
 {
     std::function<void()> const* const run[] { &m_actions.toggleWindow, &m_actions.pick, &m_actions.saveColour,
         &m_actions.flipCopyPrefix, &m_actions.capture };

@@ -58,6 +58,9 @@ public:
 
     // A hotkey the system reported, with the chord it came with.
     void Pressed(int id, Chord chord);
+    // Runs action 0 to 4 (show or hide, pick, save the colour, flip the copy prefix, capture);
+    // any other number does nothing.
+    void KJGN(int action);
 
     // The panel from the settings file (the default chords when "kjj" is shorter than a whole
     // hotkey text).
@@ -71,8 +74,6 @@ public:
     std::string const& BoxChord(int index) const { return m_boxChords.at(static_cast<size_t>(index)); }
 
 private:
-    void RunAction(int action);
-
     INIDX& m_settingsIni;
     HotkeyPanel m_panel;
     HotkeyActions m_actions;

@@ -38,9 +38,16 @@ class HotkeysTest(unittest.TestCase):
 
     def copied_web_notation(self, s, window, expected):
         s.set_clipboard_text('before')
-        s.double_click(*WEB_NOTATION_BOX, window=window)
-        wait_until(lambda: s.clipboard_text() == expected, 5,
-                   f'{expected!r} on the clipboard (it holds {s.clipboard_text()!r})')
+        # A loaded machine now and then delivers the two clicks too far apart for a double-click.
+        for attempt in range(2):
+            s.double_click(*WEB_NOTATION_BOX, window=window)
+            try:
+                wait_until(lambda: s.clipboard_text() != 'before', 3, 'a copy')
+                break
+            except AssertionError:
+                if attempt:
+                    raise
+        self.assertEqual(s.clipboard_text(), expected)
 
     def test_hotkeys_panel_and_ticker(self):
         port = loopback_port()
@@ -96,7 +103,10 @@ class HotkeysTest(unittest.TestCase):
             self.assertTrue(others, f'a Wine window to give the focus to: {s.describe_windows()}')
             s.key('F12', window=others[-1])
             wait_until(lambda: s.find_windows(TITLE), 5, 'the window back')
-            self.assertTrue(s.process_alive(), s.program_log())
+
+            # A page still unanswered does not hold the program at its end.
+            s.close_window(s.find_windows(TITLE)[0])
+            self.assertEqual(s.wait_exit(10), 0)
 
     @unittest.skip('needs the pick tool')
     def test_shift_q_picks_while_another_window_has_the_focus(self):
