@@ -15,7 +15,15 @@ ZhuJM::ZhuJM(MainWindowServices services)
     , m_adjuster(*m_controls.TSBK, *m_controls.TSTK, *m_controls.TSZZ, *m_controls.TSYQ, ChoiceFromPicture())
     , m_chart(*m_controls.YDYSK, ChoiceFromPicture())
     , m_lists(m_services.settingsIni, m_controls.ZJHQYS, m_controls.WBCYS, [this](Colour colour) { SZYS(colour); })
+    , m_hotkeys(MakeHotkeys())
+    , m_online(*m_controls.DBBT, *m_controls.WYK, [this] {
+        // Panel 1 showing: its picture box comes or goes with the answer.
+        if (m_controls.TPGGK->Visible())
+            ShowPanel(1, true);
+    })
 {
+    m_online.Attach({ m_services.http, m_services.timers, m_services.browser, m_services.codePage });
+    m_controls.DBBT->OnClick = [this] { m_online.OpenShownLink(); };
     m_form.SetCaption("取色器");
     m_screenTools.Attach(m_services.screenTools);
     for (int index = 0; index < NotationCount; ++index)
@@ -83,7 +91,7 @@ bool ZhuJM::CSHZJM()
     SwitchPanel(0, 0);
     m_chrome.SetCurrentPanel(0);
     m_form.SetBackColour(TransparentKeyColour);
-    m_hotkeys.SetHotkeyText(ReadHotkeyText(m_services.settingsIni));
+    m_hotkeys.ReadAtStartUp();
     m_services.showStatus("注册软件快捷键...");
     if (RegisterHotkeys(CurrentHotkeyText().Text()) != RegistrationSucceeded
         && !m_services.askOkCancel("热键设置失败,是否继续程序（热键不能使用）"))
@@ -94,6 +102,24 @@ bool ZhuJM::CSHZJM()
     if (m_shell.window)
         m_shell.window->Show();
     return true;
+}
+
+shell::GlobalHotkeys ZhuJM::MakeHotkeys()
+{
+    MainWindowControls& c = m_controls;
+    shell::HotkeyPanel panel;
+    panel.chordBoxes = c.MB4SRK;
+    panel.notation = c.XQK;
+    for (int n = 0; n < NotationCount; ++n)
+        panel.notationCaptions[static_cast<size_t>(n)] = c.YSBQ[static_cast<size_t>(n)];
+    shell::HotkeyActions actions;
+    actions.toggleWindow = [this] { ToggleTray(); };
+    actions.pick = [this] { StartPick(); };
+    actions.saveColour = [this] { SaveCurrentColour(); };
+    actions.flipCopyPrefix = [this] { m_controls.DXAnNiu->SetChecked(!m_controls.DXAnNiu->Checked()); };
+    actions.capture = [this] { StartCapture(); };
+    return shell::GlobalHotkeys(m_services.settingsIni, panel, std::move(actions),
+        [this](std::string_view text) { m_services.showNotice(text); });
 }
 
 void ZhuJM::CloseProgram()

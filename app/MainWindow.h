@@ -8,11 +8,15 @@
 #include "colour/Adjuster.h"
 #include "colour/ColourChart.h"
 #include "lists/ColourLists.h"
+#include "platform/Browser.h"
 #include "platform/Clipboard.h"
+#include "platform/CodePage.h"
 #include "platform/Hotkeys.h"
+#include "platform/Http.h"
 #include "platform/ProfileFiles.h"
 #include "platform/ShellEvents.h"
 #include "platform/TextRenderer.h"
+#include "platform/Timers.h"
 #include "platform/Tray.h"
 #include "platform/Window.h"
 #include "screen/ScreenTools.h"
@@ -46,6 +50,14 @@ struct MainWindowServices {
     std::function<void()> hideSplash = [] { };
     // What the pick and capture tools work with; without them the tools start nothing.
     screen::ScreenServices const* screenTools = nullptr;
+    // A notice with an OK button.
+    std::function<void(std::string_view)> showNotice = [](std::string_view) { };
+    // The ticker's turn, the maker's pages and their links; without them the ticker shows its
+    // fallback entry and the picture box stays hidden.
+    platform::Timers* timers = nullptr;
+    platform::HttpClient* http = nullptr;
+    platform::Browser* browser = nullptr;
+    platform::CodePage const* codePage = nullptr;
 };
 
 // What only exists once the form has a window of its own.
@@ -116,6 +128,12 @@ public:
     std::string RegisterHotkeys(std::string_view hotkeyText) { return m_hotkeys.RegisterHotkeys(hotkeyText); }
     void ReleaseHotkeys() { m_hotkeys.ReleaseHotkeys(); }
     HotkeyText const& CurrentHotkeyText() const { return m_hotkeys.CurrentHotkeyText(); }
+    // The action of hotkey action + 1.
+    void KJGN(int action) { m_hotkeys.KJGN(action); }
+    shell::GlobalHotkeys& Hotkeys() { return m_hotkeys; }
+
+    // The link text in the bottom strip.
+    void TickerStep() { m_online.TickerStep(); }
 
     // The close button: hotkeys released, the program ended at once.
     void CloseProgram();
@@ -125,7 +143,7 @@ public:
     std::string const& SavedListText() const { return m_lists.SavedListText(); }
 
     // What the system tells the window.
-    void HotkeyPressed(int id) override { m_hotkeys.Pressed(id); }
+    void HotkeyPressed(int id, int modifiers, int keyCode) override { m_hotkeys.Pressed(id, { modifiers, keyCode }); }
     void TrayClicked(platform::TrayButton button) override { m_tray.Clicked(button); }
     void TaskbarCreated() override { m_tray.TaskbarCreated(); }
     void CloseRequested() override { CloseProgram(); }
@@ -136,6 +154,7 @@ private:
     void LayOutGrid(skin::SwatchGrid const& grid, ui::SwatchImage* const* swatches, int count);
     skin::Chrome MakeChrome();
     colour::ColourChoice ChoiceFromPicture();
+    shell::GlobalHotkeys MakeHotkeys();
 
     MainWindowServices m_services;
     MainWindowShell m_shell;

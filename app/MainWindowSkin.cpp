@@ -85,7 +85,7 @@ void ZhuJM::LoadUiTexts()
 
     m_controls.BeiZhu->SetText(NoteText(ReadSetting(settings, settings::Note)));
     m_lists.Load();
-    // FIXME: The bottom ticker's links are fetched from the maker's page once it can be reached.
+    m_online.FetchTicker();
 }
 
 void ZhuJM::LoadSkin()

@@ -5,7 +5,9 @@
 #include "platform/win32/DpiAwareness.h"
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/ProgramFolder.h"
+#include "platform/win32/Win32Browser.h"
 #include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32EventLoop.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32OverlayWindow.h"
@@ -15,6 +17,9 @@
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextRenderer.h"
 #include "platform/win32/WicImageDecoder.h"
+#include "platform/win32/Win32Timers.h"
+#include "platform/win32/Win32UiThread.h"
+#include "platform/win32/WinHttpClient.h"
 #include "shell/SettingsFile.h"
 
 #include <windows.h>
@@ -61,6 +66,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     Win32TextRenderer text;
     Win32Clipboard clipboard;
     Win32EventLoop loop;
+    Win32Timers timers;
+    Win32UiThread uiThread;
+    WinHttpClient http(uiThread);
+    Win32Browser browser;
+    Win32CodePage codePage;
     AppIcon const bigIcon(32);
     AppIcon const smallIcon(16);
     MainWindowParts main;
@@ -76,7 +86,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     services.askOkCancel = [&](std::string_view question) {
         return messageBoxes.AskOkCancel(question, main.window ? main.window->NativeHandle() : nullptr);
     };
+    services.showNotice = [&](std::string_view notice) {
+        messageBoxes.ShowNotice(notice, main.window ? main.window->NativeHandle() : nullptr);
+    };
     services.endProgram = [] { PostQuitMessage(0); };
+    services.timers = &timers;
+    services.http = &http;
+    services.browser = &browser;
+    services.codePage = &codePage;
 
     app::StartupPlatform platform { loop,
         [&text](ui::Form& form) -> std::unique_ptr<platform::Window> {

@@ -1,13 +1,51 @@
 #include "shell/GlobalHotkeys.h"
 
+#include "shell/ChordNames.h"
+#include "shell/SettingsFile.h"
+
 namespace shell {
+
+namespace {
+
+// A stored text this short cannot hold five chords and the notation index.
+constexpr size_t ShortestHotkeyText = 21;
+
+}
+
+GlobalHotkeys::GlobalHotkeys(INIDX& settingsIni, HotkeyPanel panel, HotkeyActions actions,
+    std::function<void(std::string_view)> notice)
+    : m_settingsIni(settingsIni)
+    , m_panel(panel)
+    , m_actions(std::move(actions))
+    , m_notice(std::move(notice))
+{
+    for (int index = 0; index < HotkeyCount; ++index) {
+        if (ui::TextBox* const box = m_panel.chordBoxes[static_cast<size_t>(index)]) {
+            box->SetCapturesKeys(true);
+            box->OnKeyDown = [this, index](ui::KeyEvent const& key) { CaptureKey(index, key.keyCode, key.shift); };
+        }
+    }
+}
+
+void GlobalHotkeys::ReadAtStartUp()
+{
+    HotkeyText text = ReadHotkeyText(m_settingsIni);
+    if (text.Text().empty())
+        text = HotkeyText(std::string(DefaultHotkeyText));
+    m_hotkeyText = std::move(text);
+}
 
 std::string GlobalHotkeys::RegisterHotkeys(std::string_view hotkeyText)
 {
-    // FIXME: The chords are registered once the hotkey panel exists; until then the program
-    // holds no system-wide key.
-    (void)hotkeyText;
-    return std::string(RegistrationSucceeded);
+    ReleaseHotkeys();
+    HotkeyText const text { std::string(hotkeyText) };
+    std::string refused;
+    for (int id = 1; id <= HotkeyCount; ++id) {
+        auto const chord = text.ChordOf(id);
+        if (!chord || !m_hotkeys || !m_hotkeys->Register(id, chord->modifiers, chord->key))
+            refused += std::to_string(id);
+    }
+    return refused.empty() ? std::string(RegistrationSucceeded) : refused;
 }
 
 void GlobalHotkeys::ReleaseHotkeys()
@@ -16,6 +54,81 @@ void GlobalHotkeys::ReleaseHotkeys()
         return;
     for (int id = 1; id <= HotkeyCount; ++id)
         m_hotkeys->Unregister(id);
+}
+
+void GlobalHotkeys::Pressed(int id, Chord chord)
+{
+    // Both must agree: the chord registered under that id may since have been changed in memory.
+    auto const held = m_hotkeyText.ChordOf(id);
+    if (held && *held == chord)
+        KJGN(id - 1);
+}
+
+void GlobalHotkeys::KJGN(int action)
+{
+    std::function<void()> const* const run[] { &m_actions.toggleWindow, &m_actions.pick, &m_actions.saveColour,
+        &m_actions.flipCopyPrefix, &m_actions.capture };
+    if (action < 0 || action >= HotkeyCount || !*run[action])
+        return;
+    (*run[action])();
+}
+
+void GlobalHotkeys::FillHotkeyPanel()
+{
+    m_hotkeyText = ReadHotkeyText(m_settingsIni);
+    if (m_hotkeyText.Text().size() < ShortestHotkeyText)
+        m_hotkeyText = HotkeyText(std::string(DefaultHotkeyText));
+    if (m_panel.notation)
+        m_panel.notation->Clear();
+    for (int index = 0; index < HotkeyCount; ++index) {
+        auto const slot = static_cast<size_t>(index);
+        m_boxChords[slot] = std::string(m_hotkeyText.Field(index + 1));
+        if (m_panel.chordBoxes[slot])
+            m_panel.chordBoxes[slot]->SetText(ChordDisplayText(m_boxChords[slot]));
+    }
+    if (!m_panel.notation)
+        return;
+    for (ui::Label const* caption : m_panel.notationCaptions)
+        m_panel.notation->AddItem(caption ? caption->Text() : std::string());
+    m_panel.notation->SetSelectedIndex(m_hotkeyText.CopyNotationIndex().value_or(-1));
+}
+
+void GlobalHotkeys::CaptureKey(int index, int keyCode, int shift)
+{
+    if (index < 0 || index >= HotkeyCount)
+        return;
+    auto const slot = static_cast<size_t>(index);
+    Chord const chord = ChordOfKeyDown(keyCode, shift);
+    m_boxChords[slot] = ChordText(chord);
+    if (m_panel.chordBoxes[slot])
+        m_panel.chordBoxes[slot]->SetText(ChordDisplayText(chord));
+}
+
+bool GlobalHotkeys::SaveHotkeys()
+{
+    for (size_t i = 0; i < m_boxChords.size(); ++i) {
+        for (size_t j = i + 1; j < m_boxChords.size(); ++j) {
+            if (m_boxChords[i] == m_boxChords[j]) {
+                m_notice("快捷键不能相同");
+                return false;
+            }
+        }
+    }
+    std::string chords;
+    for (std::string const& chord : m_boxChords)
+        chords += chord + ",";
+    if (RegisterHotkeys(chords) != RegistrationSucceeded) {
+        m_notice("新热键设置失败,将继续使用旧热键");
+        chords.clear();
+        for (int n = 1; n <= HotkeyCount; ++n)
+            chords += std::string(m_hotkeyText.Field(n)) + ",";
+        if (RegisterHotkeys(m_hotkeyText.Text()) != RegistrationSucceeded)
+            m_notice("旧热键设置失败,将无法使用热键");
+    }
+    int const selected = m_panel.notation ? m_panel.notation->SelectedIndex() : -1;
+    m_hotkeyText = HotkeyText(chords + std::to_string(selected));
+    WriteSetting(m_settingsIni, settings::Hotkeys, m_hotkeyText.Text());
+    return true;
 }
 
 }

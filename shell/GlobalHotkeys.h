@@ -1,10 +1,17 @@
 #pragma once
 // The five system-wide hotkeys: the chords of the hotkey text, registered for the main window
-// under ids 1 to 5, released on the way out, and edited on panel 3.
+// under ids 1 to 5 and released on the way out; a pressed hotkey runs its action only when its
+// chord is still the one the text holds for that id; and the hotkey panel (panel 3), where a
+// key-down in a chord box takes the chord and the save button registers and stores the five.
 
 #include "platform/Hotkeys.h"
 #include "shell/HotkeyText.h"
+#include "shell/IniStore.h"
+#include "ui/Label.h"
+#include "ui/NativeControls.h"
 
+#include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,26 +19,68 @@ namespace shell {
 
 inline constexpr std::string_view RegistrationSucceeded = "设置成功";
 
+// The actions of hotkeys 1 to 5, in that order.
+struct HotkeyActions {
+    std::function<void()> toggleWindow;
+    std::function<void()> pick;
+    std::function<void()> saveColour;
+    std::function<void()> flipCopyPrefix;
+    std::function<void()> capture;
+};
+
+// The controls of the hotkey panel, and the notation captions its combo box lists.
+struct HotkeyPanel {
+    std::array<ui::TextBox*, HotkeyCount> chordBoxes {};
+    ui::ComboBox* notation = nullptr;
+    std::array<ui::Label const*, 4> notationCaptions {};
+};
+
 class GlobalHotkeys {
 public:
+    // notice shows a message box with an OK button.
+    GlobalHotkeys(INIDX& settingsIni, HotkeyPanel panel, HotkeyActions actions,
+        std::function<void(std::string_view)> notice);
+    // The chord boxes call back into this object.
+    GlobalHotkeys(GlobalHotkeys const&) = delete;
+    GlobalHotkeys& operator=(GlobalHotkeys const&) = delete;
+
     void Attach(platform::Hotkeys* hotkeys) { m_hotkeys = hotkeys; }
 
     HotkeyText const& CurrentHotkeyText() const { return m_hotkeyText; }
     void SetHotkeyText(HotkeyText text) { m_hotkeyText = std::move(text); }
+    // "kjj" at start-up; a settings file without it gets the default chords, in memory only.
+    void ReadAtStartUp();
 
-    // "设置成功", or what went wrong.
+    // "设置成功", or the ids of the refused hotkeys run together ("25"). A field that is no
+    // chord is refused without asking the system.
     std::string RegisterHotkeys(std::string_view hotkeyText);
     void ReleaseHotkeys();
 
-    // FIXME: The hotkey panel reads and saves the chords, and a pressed hotkey starts its
-    // action, once the hotkeys are built.
-    bool SaveHotkeys() { return false; }
-    void FillHotkeyPanel() { }
-    void Pressed(int id) { (void)id; }
+    // A hotkey the system reported, with the chord it came with.
+    void Pressed(int id, Chord chord);
+    // Runs action 0 to 4 (show or hide, pick, save the colour, flip the copy prefix, capture);
+    // any other number does nothing.
+    void KJGN(int action);
+
+    // The panel from the settings file (the default chords when "kjj" is shorter than a whole
+    // hotkey text).
+    void FillHotkeyPanel();
+    // A key went down in chord box `index`.
+    void CaptureKey(int index, int keyCode, int shift);
+    // False when two boxes hold one chord: nothing is registered or written then.
+    bool SaveHotkeys();
+
+    // The chord each box holds, as stored.
+    std::string const& BoxChord(int index) const { return m_boxChords.at(static_cast<size_t>(index)); }
 
 private:
+    INIDX& m_settingsIni;
+    HotkeyPanel m_panel;
+    HotkeyActions m_actions;
+    std::function<void(std::string_view)> m_notice;
     platform::Hotkeys* m_hotkeys = nullptr;
     HotkeyText m_hotkeyText;
+    std::array<std::string, HotkeyCount> m_boxChords;
 };
 
 }

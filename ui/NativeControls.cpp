@@ -36,6 +36,12 @@ void TextBox::SetAlign(platform::TextAlign align)
     Changed();
 }
 
+void TextBox::SetCapturesKeys(bool captures)
+{
+    m_capturesKeys = captures;
+    Changed();
+}
+
 CheckBox::CheckBox(std::string name)
     : Control(ControlKind::CheckBox, std::move(name))
 {

@@ -23,12 +23,18 @@ public:
     platform::TextAlign Align() const { return m_align; }
     void SetAlign(platform::TextAlign align);
 
+    // A box that takes key-downs only (a chord box): typing, pasting and deleting change nothing,
+    // the program sets its text.
+    bool CapturesKeys() const { return m_capturesKeys; }
+    void SetCapturesKeys(bool captures);
+
     bool IsNative() const override { return true; }
 
 private:
     std::string m_text;
     platform::Font m_font;
     platform::TextAlign m_align = platform::TextAlign::Left;
+    bool m_capturesKeys = false;
 };
 
 class CheckBox final : public Control {

@@ -5,6 +5,7 @@
 #include "platform/Tray.h"
 #include "platform/Window.h"
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -43,15 +44,39 @@ private:
     std::vector<std::string> m_icons;
 };
 
+// As the system does, a chord is refused while another id or another program holds it.
 class FakeHotkeys final : public Hotkeys {
 public:
-    bool Register(int id, int, int) override { return m_registered.insert(id).second; }
-    void Unregister(int id) override { m_registered.erase(id); }
+    using Chord = std::pair<int, int>; // modifiers, key code
+
+    bool Register(int id, int modifiers, int keyCode) override
+    {
+        Chord const chord { modifiers, keyCode };
+        if (m_registered.count(id) || m_elsewhere.count(chord))
+            return false;
+        for (auto const& [other, held] : m_chords) {
+            if (held == chord)
+                return false;
+        }
+        m_registered.insert(id);
+        m_chords[id] = chord;
+        return true;
+    }
+    void Unregister(int id) override
+    {
+        m_registered.erase(id);
+        m_chords.erase(id);
+    }
     std::set<int> const& Registered() const { return m_registered; }
+    std::map<int, Chord> const& Chords() const { return m_chords; }
     void Hold(int id) { m_registered.insert(id); }
+    // Another program holds the chord.
+    void HoldElsewhere(int modifiers, int keyCode) { m_elsewhere.insert({ modifiers, keyCode }); }
 
 private:
     std::set<int> m_registered;
+    std::map<int, Chord> m_chords;
+    std::set<Chord> m_elsewhere;
 };
 
 }

@@ -270,6 +270,9 @@ void NativeChildren::SyncState(Child& child)
             SetWindowLongPtrW(window, GWL_STYLE, aligned);
             InvalidateRect(window, nullptr, TRUE);
         }
+        // A read-only edit still sees every key-down, so a chord box takes keys and nothing else.
+        if (((style & ES_READONLY) != 0) != box.CapturesKeys())
+            SendMessageW(window, EM_SETREADONLY, box.CapturesKeys() ? TRUE : FALSE, 0);
         ShowText(child, Widen(box.Text()));
         break;
     }

@@ -13,8 +13,8 @@ namespace platform::win32 {
 namespace {
 
 // Clipboard viewers and managers hold it open while they read what changed; under load that takes
-// longer than a moment. Half a second at most.
-constexpr int OpenAttempts = 50;
+// longer than a moment. A quarter of a second or so.
+constexpr int OpenAttempts = 25;
 constexpr DWORD OpenRetryMilliseconds = 10;
 
 // The clipboard opened for this thread, closed on destruction. Opening waits out a short hold by

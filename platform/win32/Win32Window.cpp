@@ -375,10 +375,11 @@ LRESULT Win32Window::Procedure::Receive(HWND window, UINT message, WPARAM wParam
         break;
     }
     case WM_HOTKEY:
-        if (m_owner.m_shell) {
-            m_owner.m_shell->HotkeyPressed(static_cast<int>(wParam));
-            return 0;
-        }
+        // The chord comes in lParam: modifiers in the low word, the key in the high word. The
+        // message then goes on to the default handling like any other.
+        if (m_owner.m_shell)
+            m_owner.m_shell->HotkeyPressed(static_cast<int>(wParam), static_cast<int>(LOWORD(lParam)),
+                static_cast<int>(HIWORD(lParam)));
         break;
     case WM_CLOSE:
         Close();

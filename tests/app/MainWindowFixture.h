@@ -4,8 +4,11 @@
 
 #include "app/MainWindow.h"
 #include "platform/fake/FakeClipboard.h"
+#include "platform/fake/FakeDialogs.h"
+#include "platform/fake/FakeHttpClient.h"
 #include "platform/fake/FakeSystem.h"
 #include "platform/fake/FakeTextRenderer.h"
+#include "platform/fake/FakeTimers.h"
 #include "platform/fake/FakeWindow.h"
 #include "shell/SettingsFile.h"
 
@@ -24,16 +27,31 @@ protected:
     app::ZhuJM& Window(screen::ScreenServices const* screenTools = nullptr)
     {
         if (!m_window) {
-            m_window = std::make_unique<app::ZhuJM>(app::MainWindowServices {
-                m_text, m_clipboard, m_system.Profiles(), m_settingsIni, m_system.ProgramFolder(),
-                [this](std::string_view status) { m_statuses.emplace_back(status); },
-                [this](std::string_view) { return m_answerOk; }, [this] { ++m_ended; }, [] { }, screenTools });
+            m_window = std::make_unique<app::ZhuJM>(Services(screenTools));
             m_window->AttachShell({ &m_fakeWindow, &m_tray, &m_hotkeys });
         }
         return *m_window;
     }
 
     app::MainWindowControls const& Controls() { return Window().Controls(); }
+
+    app::MainWindowServices Services(screen::ScreenServices const* screenTools = nullptr)
+    {
+        app::MainWindowServices services { m_text, m_clipboard, m_system.Profiles(), m_settingsIni,
+            m_system.ProgramFolder(), [this](std::string_view status) { m_statuses.emplace_back(status); },
+            [this](std::string_view question) {
+                m_asked.emplace_back(question);
+                return m_answerOk;
+            },
+            [this] { ++m_ended; } };
+        services.showNotice = [this](std::string_view text) { m_notices.emplace_back(text); };
+        services.timers = &m_timers;
+        services.http = &m_http;
+        services.browser = &m_browser;
+        services.codePage = &m_system.AnsiCodePage();
+        services.screenTools = screenTools;
+        return services;
+    }
 
     // A file in the program folder, written in the Chinese code page ("skin/Flat/shizhi.ini").
     void WriteFile(std::string const& relative, std::string_view utf8Content)
@@ -51,7 +69,12 @@ protected:
     platform::fake::FakeTray m_tray;
     platform::fake::FakeHotkeys m_hotkeys;
     INIDX m_settingsIni { m_system.Profiles() };
+    platform::fake::FakeTimers m_timers;
+    platform::fake::FakeHttpClient m_http;
+    platform::fake::FakeBrowser m_browser;
     std::vector<std::string> m_statuses;
+    std::vector<std::string> m_asked;
+    std::vector<std::string> m_notices;
     bool m_answerOk = true;
     int m_ended = 0;
     std::unique_ptr<app::ZhuJM> m_window;

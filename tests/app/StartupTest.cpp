@@ -17,8 +17,7 @@ protected:
     app::StartupEnd Run()
     {
         m_startup = std::make_unique<app::Startup>(
-            app::MainWindowServices { m_text, m_clipboard, m_system.Profiles(), m_settingsIni, m_system.ProgramFolder(),
-                [](std::string_view) { }, [](std::string_view) { return true; }, [this] { ++m_ended; } },
+            Services(),
             app::StartupPlatform { m_loop,
                 [this](ui::Form&) {
                     m_splashShownAt = m_loop.NowSeconds();
@@ -85,6 +84,30 @@ TEST_F(Start, StatusTextsComeInOrder)
     Window().CSHZJM();
     EXPECT_EQ(m_statuses,
         (std::vector<std::string> { "软件语言配置中...", "初始化界面...", "初始化功能...", "注册软件快捷键..." }));
+}
+
+}
+
+namespace {
+
+TEST_F(Start, ARefusedHotkeyAsksWhetherToGoOnAndOkGoesOnWithTheRest)
+{
+    WriteFile("path.ini", "[RJSZ]\r\nkjj=0:123,4:81,4:66,4:70,4:74,1\r\n");
+    m_hotkeys.HoldElsewhere(4, 81);
+    ASSERT_EQ(Run(), app::StartupEnd::Running);
+    EXPECT_EQ(m_asked, (std::vector<std::string> { "热键设置失败,是否继续程序（热键不能使用）" }));
+    EXPECT_EQ(m_hotkeys.Registered(), (std::set<int> { 1, 3, 4, 5 }));
+    EXPECT_TRUE(m_fakeWindow.IsVisible());
+}
+
+TEST_F(Start, CancelAtTheQuestionEndsBeforeTheMainWindowShows)
+{
+    WriteFile("path.ini", "[RJSZ]\r\nkjj=0:123,4:81,4:66,4:70,4:74,1\r\n");
+    m_hotkeys.HoldElsewhere(0, 123);
+    m_answerOk = false;
+    EXPECT_EQ(Run(), app::StartupEnd::Stopped);
+    EXPECT_EQ(m_asked.size(), 1u);
+    EXPECT_FALSE(m_fakeWindow.IsVisible());
 }
 
 }

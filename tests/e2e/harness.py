@@ -30,6 +30,7 @@ import threading
 import time
 
 SCREEN_SIZE = (1280, 800)
+CLIPBOARD_SETTLE_SECONDS = 0.5
 FIRST_DISPLAY = 90
 WINE_ENV = {
     'WINEDEBUG': '-all',
@@ -720,6 +721,71 @@ class Session:
         self._clipboard_owner.stdin.write(text.encode('utf-8'))
         self._clipboard_owner.stdin.close()
         wait_until(lambda: self.clipboard_text() == text, 5, 'xclip taking the clipboard')
+        # Wine's clipboard manager takes in a new owner of the X selection on its own time; a copy
+        # the program makes before that can be overwritten by the import.
+        time.sleep(CLIPBOARD_SETTLE_SECONDS)
+
+
+# ---------------------------------------------------------------- web pages
+
+class PageServer:
+    """A web server on 127.0.0.1 that stands in for the maker's site.
+
+    pages: {path: (body bytes, delay in seconds)}; a delay of None never answers (the request
+    is held until the server stops). Paths not listed get 404. `requests` lists the paths asked
+    for, `held` how many requests wait unanswered.
+    """
+
+    def __init__(self, port, pages):
+        import http.server
+        self.pages = dict(pages)
+        self.requests = []
+        self.held = 0
+        self._stopping = threading.Event()
+        server = self
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):  # noqa: N802 - the name http.server calls
+                path = self.path.split('?', 1)[0]
+                server.requests.append(path)
+                if path not in server.pages:
+                    self.send_error(404)
+                    return
+                body, delay = server.pages[path]
+                if delay is None:
+                    server.held += 1
+                    server._stopping.wait()
+                    return
+                if server._stopping.wait(delay):
+                    return
+                self.send_response(200)
+                self.send_header('Content-Type', 'text/plain; charset=gbk')
+                self.send_header('Content-Length', str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
+
+            def log_message(self, *args):
+                pass
+
+        class Server(http.server.ThreadingHTTPServer):
+            allow_reuse_address = True
+            daemon_threads = True
+
+        try:
+            self._httpd = Server(('127.0.0.1', port), Handler)
+        except OSError as e:
+            raise HarnessError(f'cannot serve pages on 127.0.0.1:{port}: {e}') from None
+        self._thread = threading.Thread(target=self._httpd.serve_forever, daemon=True)
+
+    def __enter__(self):
+        self._thread.start()
+        return self
+
+    def __exit__(self, *exc):
+        self._stopping.set()
+        self._httpd.shutdown()
+        self._httpd.server_close()
+        return False
 
 
 # ---------------------------------------------------------------- command line

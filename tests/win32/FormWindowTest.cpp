@@ -91,7 +91,10 @@ private:
 };
 
 struct ShellRecorder final : platform::ShellEvents {
-    void HotkeyPressed(int id) override { events.push_back("hotkey " + std::to_string(id)); }
+    void HotkeyPressed(int id, int modifiers, int keyCode) override
+    {
+        events.push_back("hotkey " + std::to_string(id) + " " + std::to_string(modifiers) + ":" + std::to_string(keyCode));
+    }
     void TrayClicked(platform::TrayButton button) override
     {
         events.push_back(button == platform::TrayButton::Left ? "tray left" : "tray right");
@@ -511,7 +514,7 @@ TEST_F(FormWindowTest, SystemMessagesArriveAsTypedEvents)
     for (UINT mouse : { WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP })
         SendMessageW(Window(), TrayCallbackMessage(), 1, mouse);
     SendMessageW(Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_EQ(shell.events, (std::vector<std::string> { "hotkey 2", "tray left", "tray right", "taskbar" }));
+    EXPECT_EQ(shell.events, (std::vector<std::string> { "hotkey 2 4:81", "tray left", "tray right", "taskbar" }));
 
     std::vector<int> keys;
     form.OnKeyDown = [&](ui::KeyEvent const& key) {

@@ -1,0 +1,65 @@
+#include "shell/TickerPage.h"
+
+#include "shell/WebAddresses.h"
+
+namespace shell {
+
+namespace {
+
+constexpr std::string_view SuccessMarker = "成功";
+
+}
+
+std::vector<TickerEntry> TickerEntriesOf(std::string_view pageText)
+{
+    std::vector<TickerEntry> entries;
+    bool first = true;
+    while (!pageText.empty()) {
+        size_t const end = pageText.find('\n');
+        std::string_view line = pageText.substr(0, end);
+        pageText = end == std::string_view::npos ? std::string_view() : pageText.substr(end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (first) {
+            // The marker line says the server answered with the list; it is never shown.
+            if (line.find(SuccessMarker) == std::string_view::npos)
+                return FallbackTicker();
+            first = false;
+            continue;
+        }
+        if (line.empty())
+            continue;
+        size_t const separator = line.find(TickerSeparator);
+        if (separator == std::string_view::npos)
+            entries.push_back({ std::string(line), {} });
+        else
+            entries.push_back(
+                { std::string(line.substr(0, separator)), std::string(line.substr(separator + TickerSeparator.size())) });
+    }
+    if (entries.empty())
+        return FallbackTicker();
+    return entries;
+}
+
+std::vector<TickerEntry> FallbackTicker() { return { { "Brindle软件工作室", HomePageAddress() } }; }
+
+Ticker::Ticker()
+    : m_entries(FallbackTicker())
+{
+}
+
+void Ticker::SetEntries(std::vector<TickerEntry> entries)
+{
+    m_entries = entries.empty() ? FallbackTicker() : std::move(entries);
+    m_next = 0;
+    m_shown = nullptr;
+}
+
+TickerEntry const& Ticker::Step()
+{
+    m_shown = &m_entries[m_next];
+    m_next = (m_next + 1) % m_entries.size();
+    return *m_shown;
+}
+
+}

@@ -1,0 +1,155 @@
+// The hotkeys through the main window: what the panel shows and a key-down in a chord box takes,
+// which pressed hotkeys run their action, registration results, and saving with its refusals.
+
+#include "MainWindowFixture.h"
+#include "shell/SettingsFile.h"
+
+namespace {
+
+class Hotkeys : public MainWindowFixture {
+protected:
+    void StartWith(std::string const& kjjLine)
+    {
+        WriteFile("path.ini", "[RJSZ]\r\nysbq1=十进制\r\nysbq2=网页色\r\nysbq3=十六进制\r\nysbq4=百分比\r\n" + kjjLine);
+        ASSERT_TRUE(Window().CSHZJM());
+    }
+
+    void KeyDown(int box, int keyCode, int shift)
+    {
+        Window().Form().KeyDownOn(*Controls().MB4SRK[static_cast<size_t>(box)], { keyCode, shift });
+    }
+
+    std::vector<std::string> BoxTexts()
+    {
+        std::vector<std::string> texts;
+        for (ui::TextBox const* box : Controls().MB4SRK)
+            texts.push_back(box->Text());
+        return texts;
+    }
+
+    std::string Stored() { return ReadSetting(m_settingsIni, settings::Hotkeys); }
+    bool PrefixTicked() { return Controls().DXAnNiu->Checked(); }
+};
+
+TEST_F(Hotkeys, ThePanelShowsTheChordsAndAKeyDownTakesOne)
+{
+    StartWith("kjj=0:123,4:81,4:66,4:70,4:74,1\r\n");
+    Window().SwitchPanel(0, 3);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string> { "", "Shift+Q", "Shift+B", "Shift+F", "Shift+J" }));
+    EXPECT_EQ(Controls().XQK->Items(), (std::vector<std::string> { "十进制", "网页色", "十六进制", "百分比" }));
+    EXPECT_EQ(Controls().XQK->SelectedIndex(), 1);
+    EXPECT_TRUE(Controls().MB4SRK[0]->CapturesKeys()) << "typing never edits a chord box";
+
+    KeyDown(0, 116, ui::CtrlKey | ui::AltKey);
+    KeyDown(1, 17, ui::CtrlKey);
+    KeyDown(2, 123, 0);
+    KeyDown(3, 13, ui::ShiftKey);
+    KeyDown(4, 16, ui::ShiftKey);
+    EXPECT_EQ(Window().Hotkeys().BoxChord(4), "4:16") << "Shift alone, on its way to Shift+Q";
+    KeyDown(4, 'Q', ui::ShiftKey);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string> { "Ctrl+Alt+F5", "Ctrl+", "", "Shift+Enter", "Shift+Q" }));
+    std::vector<std::string> chords;
+    for (int box = 0; box < 5; ++box)
+        chords.push_back(Window().Hotkeys().BoxChord(box));
+    EXPECT_EQ(chords, (std::vector<std::string> { "3:116", "2:17", "0:123", "4:13", "4:81" }));
+}
+
+TEST_F(Hotkeys, WithoutStoredChordsTheDefaultOnesAreRegisteredAndShown)
+{
+    StartWith("");
+    EXPECT_TRUE(m_asked.empty());
+    EXPECT_EQ(m_hotkeys.Registered(), (std::set<int> { 1, 2, 3, 4, 5 }));
+    Window().SwitchPanel(0, 3);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string> { "", "Shift+Q", "Shift+B", "Shift+F", "Shift+J" }));
+    EXPECT_EQ(Stored(), "") << "the default is not written until saved";
+}
+
+TEST_F(Hotkeys, AHotkeyRunsItsActionOnlyWhenIdAndChordBothMatch)
+{
+    StartWith("kjj=0:123,4:81,4:66,4:70,4:74,1\r\n");
+    bool const ticked = PrefixTicked();
+    Window().HotkeyPressed(4, 4, 70);
+    EXPECT_EQ(PrefixTicked(), !ticked);
+    Window().HotkeyPressed(3, 4, 70);
+    Window().HotkeyPressed(4, 4, 66);
+    Window().HotkeyPressed(9, 4, 70);
+    EXPECT_EQ(PrefixTicked(), !ticked) << "the chord of field 4 under another id, or another chord, runs nothing";
+
+    // The first press only restores (the window was never hidden), the second hides.
+    Window().HotkeyPressed(1, 0, 123);
+    EXPECT_TRUE(m_fakeWindow.IsVisible());
+    Window().HotkeyPressed(1, 0, 123);
+    EXPECT_FALSE(m_fakeWindow.IsVisible());
+}
+
+TEST_F(Hotkeys, BrokenChordsCountAsRefusedAndNeverRun)
+{
+    StartWith("kjj=0:123,4:81,4:66,4:x,,1\r\n");
+    EXPECT_EQ(m_asked, (std::vector<std::string> { "热键设置失败,是否继续程序（热键不能使用）" }));
+    EXPECT_EQ(m_hotkeys.Registered(), (std::set<int> { 1, 2, 3 }));
+    bool const ticked = PrefixTicked();
+    Window().HotkeyPressed(4, 4, 0);
+    Window().HotkeyPressed(4, 0, 0);
+    EXPECT_EQ(PrefixTicked(), ticked);
+}
+
+TEST_F(Hotkeys, RegistrationSaysWhichIdsTheSystemRefused)
+{
+    StartWith("kjj=0:123,4:81,4:66,4:70,4:74,1\r\n");
+    m_hotkeys.HoldElsewhere(4, 81);
+    m_hotkeys.HoldElsewhere(4, 74);
+    EXPECT_EQ(Window().RegisterHotkeys("0:123,4:81,4:66,4:70,4:74,1"), "25");
+    EXPECT_EQ(Window().RegisterHotkeys("0:123,1:81,4:66,4:70,1:74,1"), "设置成功");
+    EXPECT_EQ(m_hotkeys.Chords().at(5), (std::pair { 1, 74 }));
+}
+
+TEST_F(Hotkeys, SavingRegistersAndStoresTheNewChordsWhichWorkAtOnce)
+{
+    StartWith("kjj=0:123,4:81,4:66,4:70,4:74,1\r\n");
+    Window().SwitchPanel(0, 3);
+    KeyDown(3, 116, ui::CtrlKey | ui::AltKey);
+    Controls().XQK->UserSelected(3);
+    EXPECT_TRUE(Window().Hotkeys().SaveHotkeys());
+    EXPECT_TRUE(m_notices.empty());
+    EXPECT_EQ(Stored(), "0:123,4:81,4:66,3:116,4:74,3");
+    EXPECT_EQ(m_hotkeys.Chords().at(4), (std::pair { 3, 116 }));
+    bool const ticked = PrefixTicked();
+    Window().HotkeyPressed(4, 4, 70);
+    Window().HotkeyPressed(4, 3, 116);
+    EXPECT_EQ(PrefixTicked(), !ticked) << "the new chord runs, the old one no longer";
+}
+
+TEST_F(Hotkeys, TwoBoxesWithOneChordBlockTheSave)
+{
+    StartWith("kjj=0:123,4:81,4:66,4:70,4:74,1\r\n");
+    Window().SwitchPanel(0, 3);
+    KeyDown(0, 'B', ui::ShiftKey);
+    EXPECT_FALSE(Window().Hotkeys().SaveHotkeys());
+    EXPECT_EQ(m_notices, (std::vector<std::string> { "快捷键不能相同" }));
+    EXPECT_EQ(Stored(), "0:123,4:81,4:66,4:70,4:74,1");
+    EXPECT_EQ(m_hotkeys.Chords().at(1), (std::pair { 0, 123 }));
+}
+
+TEST_F(Hotkeys, ARefusedSaveKeepsTheOldChordsAndSaysSoTwiceWhenThoseFailToo)
+{
+    StartWith("kjj=0:123,4:81,4:66,4:70,4:74,1\r\n");
+    Window().SwitchPanel(0, 3);
+    m_hotkeys.HoldElsewhere(3, 116);
+    KeyDown(3, 116, ui::CtrlKey | ui::AltKey);
+    Controls().XQK->UserSelected(2);
+    EXPECT_TRUE(Window().Hotkeys().SaveHotkeys());
+    EXPECT_EQ(m_notices, (std::vector<std::string> { "新热键设置失败,将继续使用旧热键" }));
+    EXPECT_EQ(Stored(), "0:123,4:81,4:66,4:70,4:74,2") << "the old chords with the new notation";
+    EXPECT_EQ(m_hotkeys.Registered(), (std::set<int> { 1, 2, 3, 4, 5 }));
+
+    m_notices.clear();
+    Window().SwitchPanel(3, 3);
+    m_hotkeys.HoldElsewhere(4, 70);
+    KeyDown(3, 116, ui::CtrlKey | ui::AltKey);
+    EXPECT_TRUE(Window().Hotkeys().SaveHotkeys());
+    EXPECT_EQ(m_notices, (std::vector<std::string> { "新热键设置失败,将继续使用旧热键", "旧热键设置失败,将无法使用热键" }));
+    EXPECT_EQ(m_hotkeys.Registered(), (std::set<int> { 1, 2, 3, 5 }));
+    EXPECT_EQ(Stored(), "0:123,4:81,4:66,4:70,4:74,2");
+}
+
+}

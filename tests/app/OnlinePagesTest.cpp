@@ -1,0 +1,108 @@
+// The maker's pages through the main window: the ticker from its fallback to the fetched entries
+// and round, what odd pages show, which links a click opens, and the picture page's box.
+
+#include "MainWindowFixture.h"
+#include "shell/OnlinePages.h"
+#include "shell/WebAddresses.h"
+
+namespace {
+
+class OnlinePages : public MainWindowFixture {
+protected:
+    OnlinePages()
+    {
+        WriteFile("path.ini", "[RJSZ]\r\nbtwz=取色器\r\n");
+        EXPECT_TRUE(Window().CSHZJM());
+    }
+
+    size_t RequestFor(std::string const& address)
+    {
+        for (size_t i = 0; i < m_http.Requests().size(); ++i) {
+            if (m_http.Requests()[i].url == address)
+                return i;
+        }
+        ADD_FAILURE() << "no request for " << address;
+        return 0;
+    }
+
+    void AnswerBytes(std::string const& address, std::string bytes)
+    {
+        ASSERT_TRUE(m_http.Answer(RequestFor(address), { platform::HttpFailure::None, 200, std::move(bytes) }));
+    }
+    void Answer(std::string const& address, std::string_view utf8)
+    {
+        AnswerBytes(address, m_system.AnsiCodePage().FromUtf8(utf8));
+    }
+
+    std::string Shown() { return Controls().DBBT->Text(); }
+    void ClickLink() { Controls().DBBT->OnClick(); }
+};
+
+TEST_F(OnlinePages, TheTickerShowsTheFallbackThenTurnsThroughThePageEveryTwoSeconds)
+{
+    EXPECT_EQ(Shown(), "Brindle软件工作室") << "start-up does not wait for the page";
+    EXPECT_EQ(Controls().DBBT->Tooltip(), shell::HomePageAddress());
+    EXPECT_EQ(m_http.Requests()[RequestFor(shell::TickerPageAddress())].timeLimit, shell::PageTimeLimit);
+
+    Answer(shell::TickerPageAddress(), "成功\r\n一号=========http://127.0.0.1/1\r\n二号=========http://127.0.0.1/2");
+    EXPECT_EQ(Shown(), "一号");
+    m_timers.Advance(1999);
+    EXPECT_EQ(Shown(), "一号");
+    m_timers.Advance(1);
+    EXPECT_EQ(Shown(), "二号");
+    m_timers.Advance(2000);
+    EXPECT_EQ(Shown(), "一号");
+    ClickLink();
+    EXPECT_EQ(m_browser.Opened(), (std::vector<std::string> { "http://127.0.0.1/1" }));
+}
+
+TEST_F(OnlinePages, OddPagesShowWhatTheyCanOrTheFallback)
+{
+    using shell::TickerEntriesOf;
+    auto const fallback = shell::FallbackTicker();
+    EXPECT_EQ(TickerEntriesOf(""), fallback);
+    EXPECT_EQ(TickerEntriesOf("<html>404</html>"), fallback);
+    EXPECT_EQ(TickerEntriesOf("成功"), fallback) << "a marker and no entry";
+    EXPECT_EQ(TickerEntriesOf("成功\r\n\r\n"), fallback);
+    EXPECT_EQ(TickerEntriesOf("一号\r\n成功"), fallback) << "the marker belongs on the first line";
+    EXPECT_EQ(TickerEntriesOf("OK 成功\n甲\r\n乙=========http://b\n"),
+        (std::vector<shell::TickerEntry> { { "甲", "" }, { "乙", "http://b" } }));
+
+    // Bytes that are no GBK text, and a double-byte character cut at the end.
+    AnswerBytes(shell::TickerPageAddress(), "\xb3\xc9\xb9\xa6\r\n\xff\xff=========http://x\r\n\x81");
+    EXPECT_EQ(Shown(), "\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(Controls().DBBT->Tooltip(), "http://x");
+}
+
+TEST_F(OnlinePages, AFailedFetchKeepsTheFallbackAndAPageWithoutTheWordsNoPicture)
+{
+    ASSERT_TRUE(m_http.Answer(RequestFor(shell::TickerPageAddress()), { platform::HttpFailure::Timeout, 0, {} }));
+    EXPECT_EQ(Shown(), "Brindle软件工作室");
+    Answer(shell::PicturePageAddress(), "<p>维护中</p>");
+    Window().SwitchPanel(0, 1);
+    EXPECT_FALSE(Controls().WYK->Visible());
+}
+
+TEST_F(OnlinePages, AClickOpensOnlyWebLinks)
+{
+    Answer(shell::TickerPageAddress(), "成功\r\n坏=========calc.exe\r\n空\r\n好=========https://example.com/a");
+    ClickLink();
+    m_timers.Advance(2000);
+    ClickLink();
+    m_timers.Advance(2000);
+    ClickLink();
+    EXPECT_EQ(m_browser.Opened(), (std::vector<std::string> { "https://example.com/a" }));
+}
+
+TEST_F(OnlinePages, ThePictureBoxShowsOnPanelOneOnlyWhenThePageSaysSo)
+{
+    EXPECT_EQ(Controls().WYK->Address(), shell::PicturePageAddress());
+    Window().SwitchPanel(0, 1);
+    EXPECT_FALSE(Controls().WYK->Visible()) << "hidden until the page has answered";
+    Answer(shell::PicturePageAddress(), "<p>网页可以访问</p>");
+    EXPECT_TRUE(Controls().WYK->Visible()) << "shown as soon as the answer comes";
+    Window().SwitchPanel(1, 2);
+    EXPECT_FALSE(Controls().WYK->Visible());
+}
+
+}
