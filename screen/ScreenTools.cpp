@@ -25,11 +25,8 @@ private:
 
 }
 
-std::optional<Colour> ScreenTools::StartPick()
+std::optional<ScreenTools::Opened> ScreenTools::Open()
 {
-    if (!m_services || m_running)
-        return std::nullopt;
-    RunningFlag const running(m_running);
     // The snapshot is taken before the overlay exists, so the overlay is never part of it.
     auto snapshot = m_services->screen.Snapshot();
     if (!snapshot)
@@ -37,7 +34,18 @@ std::optional<Colour> ScreenTools::StartPick()
     auto overlay = m_services->makeOverlay();
     if (!overlay)
         return std::nullopt;
-    QSK pick(*overlay, std::move(*snapshot));
+    return Opened { std::move(*snapshot), std::move(overlay) };
+}
+
+std::optional<Colour> ScreenTools::StartPick()
+{
+    if (!m_services || m_running)
+        return std::nullopt;
+    RunningFlag const running(m_running);
+    auto opened = Open();
+    if (!opened)
+        return std::nullopt;
+    QSK pick(*opened->overlay, std::move(opened->snapshot));
     auto const colour = pick.QSKSL(m_services->loop, m_services->pointer);
     if (!colour || !IsValidColour(*colour))
         return std::nullopt;
@@ -49,13 +57,10 @@ void ScreenTools::StartCapture()
     if (!m_services || m_running)
         return;
     RunningFlag const running(m_running);
-    auto snapshot = m_services->screen.Snapshot();
-    if (!snapshot)
+    auto opened = Open();
+    if (!opened)
         return;
-    auto overlay = m_services->makeOverlay();
-    if (!overlay)
-        return;
-    JTK capture(*overlay, m_services->text, m_services->pointer, std::move(*snapshot));
+    JTK capture(*opened->overlay, m_services->text, m_services->pointer, std::move(opened->snapshot));
     if (auto const picture = capture.JTKS(m_services->loop))
         m_services->clipboard.SetImage(*picture);
 }

@@ -40,6 +40,13 @@ public:
     void StartCapture();
 
 private:
+    struct Opened {
+        gfx::Image snapshot;
+        std::unique_ptr<platform::OverlayWindow> overlay;
+    };
+    // The frozen screen and a hidden overlay to show it in; nothing when either is refused.
+    std::optional<Opened> Open();
+
     ScreenServices const* m_services = nullptr;
     bool m_running = false;
 };

@@ -59,7 +59,6 @@ class ColourListsTest(unittest.TestCase):
             time.sleep(APART)
             s.click(*RECENT_SWATCHES[1], window=main)
             time.sleep(APART)
-            s.set_clipboard_text('before')
             s.double_click(*WEB_NOTATION_BOX, window=main)
             wait_until(lambda: s.clipboard_text() == '#996633', 5,
                        f'#996633 on the clipboard (it holds {s.clipboard_text()!r})')

@@ -27,9 +27,9 @@ class NotationTest(unittest.TestCase):
             left, top = geometry['x'], geometry['y']
             self.assertEqual(pixel(shot, left + COLOUR_BOX[0], top + COLOUR_BOX[1]), (255, 0, 0))
 
+            # Each copy differs from the one before it, so each shows as a change of the clipboard.
             for expected_texts in (RED_TEXTS, RED_TEXTS_WITHOUT_PREFIX):
                 for (x, y), expected in zip(NOTATION_BOXES, expected_texts):
-                    s.set_clipboard_text('before')
                     s.double_click(x, y, window=window)
                     wait_until(lambda: s.clipboard_text() == expected, 5,
                                  f'{expected!r} on the clipboard (it holds {s.clipboard_text()!r})')
