@@ -4,7 +4,7 @@
 #   scripts/fuzz.sh [SECONDS [RUNS]] [TARGET...]   each target in turn under nice, until it has run
 #                                                  for SECONDS (default 600) or RUNS inputs (default
 #                                                  1000000), whichever comes first
-#   scripts/fuzz.sh --smoke                        every target for 20 s, two at a time (CI)
+#   scripts/fuzz.sh --smoke                        every target for 15 s, two at a time (CI)
 #
 # Each target starts from its seeds in fuzz/corpus/NAME and keeps what it learns in
 # build/fuzz/corpus/NAME; a finding is written to build/fuzz/findings/NAME and fails the run.
@@ -13,7 +13,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bin=build/fuzz/bin
-all=(settings_text skin_description picture_guards picture_decode hotkey_text code_page)
+all=(settings_text skin_description picture_guards picture_decode hotkey_text code_page colour_list ticker_page)
 
 run_one() { # name seconds runs
   local name=$1 seconds=$2 runs=$3
@@ -38,7 +38,7 @@ if [ "${1:-}" = "--smoke" ]; then
   for ((i = 0; i < ${#all[@]}; i += 2)); do
     pids=()
     for name in "${all[@]:i:2}"; do
-      run_one "$name" 20 -1 &
+      run_one "$name" 15 -1 &
       pids+=($!)
     done
     for pid in "${pids[@]}"; do wait "$pid" || failed=1; done

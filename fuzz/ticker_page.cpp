@@ -1,0 +1,20 @@
+// The maker's ticker page, as the network hands it over: whatever the bytes, the ticker gets at
+// least one entry to show and steps through them in turn.
+
+#include "Check.h"
+#include "shell/TickerPage.h"
+
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size)
+{
+    std::string_view const page(reinterpret_cast<char const*>(data), size);
+    auto const entries = shell::TickerEntriesOf(page);
+    FUZZ_CHECK(!entries.empty());
+    shell::Ticker ticker;
+    ticker.SetEntries(entries);
+    for (std::size_t n = 0; n <= entries.size(); ++n)
+        FUZZ_CHECK(&ticker.Step() == ticker.Shown());
+    FUZZ_CHECK(*ticker.Shown() == entries.front());
+    return 0;
+}
