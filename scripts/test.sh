@@ -17,7 +17,7 @@ echo "== native tests"
 ctest --preset native
 echo "== native tests with sanitizers"
 ctest --preset native-asan
-echo "== fuzz targets, 15 s each"
+echo "== fuzz targets, 10 s each"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 scripts/fuzz.sh --smoke
