@@ -1,5 +1,6 @@
 #include "platform/win32/NativeChildren.h"
 
+#include "platform/win32/KeyboardState.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32TextRenderer.h"
 #include "ui/NativeControls.h"
@@ -16,18 +17,6 @@ namespace {
 // The drop-down list of a combo box shows about this many entries before it scrolls.
 constexpr int ComboListEntries = 8;
 constexpr int FirstChildId = 1000;
-
-int KeyboardShiftState()
-{
-    int shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0)
-        shift |= ui::ShiftKey;
-    if (GetKeyState(VK_CONTROL) < 0)
-        shift |= ui::CtrlKey;
-    if (GetKeyState(VK_MENU) < 0)
-        shift |= ui::AltKey;
-    return shift;
-}
 
 LONG_PTR EditAlignStyle(platform::TextAlign align)
 {

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Window.h"
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/KeyboardState.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Pointer.h"
 #include "platform/win32/Win32Shell.h"
@@ -78,18 +79,6 @@ int MouseShiftState(WPARAM wParam)
     if (wParam & MK_SHIFT)
         shift |= ShiftKey;
     if (wParam & MK_CONTROL)
-        shift |= CtrlKey;
-    if (GetKeyState(VK_MENU) < 0)
-        shift |= AltKey;
-    return shift;
-}
-
-int KeyboardShiftState()
-{
-    int shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0)
-        shift |= ShiftKey;
-    if (GetKeyState(VK_CONTROL) < 0)
         shift |= CtrlKey;
     if (GetKeyState(VK_MENU) < 0)
         shift |= AltKey;
