@@ -73,7 +73,6 @@ using shell::RegistrationSucceeded;
 struct SkinInUse {
     std::string folder;
     skin::SkinDescription description;
-    bool applied = false;
 };
 
 class ZhuJM final : public platform::ShellEvents {

@@ -117,7 +117,6 @@ void ZhuJM::ApplySkin()
     skin::SkinDescription const& skin = m_skin.description;
     MainWindowControls& c = m_controls;
     gfx::PixelBudget& budget = m_form.Images().Budget();
-    m_skin.applied = true;
     auto const show = [this](ui::AlphaImage& control, std::string const& name) {
         control.SetImageFile(m_skin.folder + name);
     };

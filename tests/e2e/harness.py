@@ -30,7 +30,6 @@ import threading
 import time
 
 SCREEN_SIZE = (1280, 800)
-CLIPBOARD_SETTLE_SECONDS = 0.5
 FIRST_DISPLAY = 90
 WINE_ENV = {
     'WINEDEBUG': '-all',
@@ -721,9 +720,6 @@ class Session:
         self._clipboard_owner.stdin.write(text.encode('utf-8'))
         self._clipboard_owner.stdin.close()
         wait_until(lambda: self.clipboard_text() == text, 5, 'xclip taking the clipboard')
-        # Wine's clipboard manager takes in a new owner of the X selection on its own time; a copy
-        # the program makes before that can be overwritten by the import.
-        time.sleep(CLIPBOARD_SETTLE_SECONDS)
 
 
 # ---------------------------------------------------------------- web pages
