@@ -6,6 +6,7 @@
 #include "colour/Colour.h"
 #include "gfx/Geometry.h"
 #include "gfx/Image.h"
+#include "platform/Dpi.h"
 
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ struct Font {
     std::string name; // empty: the system's user-interface font
     int pointSize = 9;
     bool bold = false;
+    // The pixels per inch the text is drawn at: the scale of the window or monitor it shows on.
+    int dpi = DefaultDpi;
 
     bool operator==(Font const&) const = default;
 };

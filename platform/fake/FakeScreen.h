@@ -1,5 +1,6 @@
 #pragma once
-// A screen that shows the picture a test gives it, and a pointer that is where a test puts it.
+// A screen that shows the picture a test gives it, on one monitor unless a test lays out more,
+// and a pointer that is where a test puts it.
 
 #include "platform/Pointer.h"
 #include "platform/Screen.h"
@@ -8,6 +9,15 @@ namespace platform::fake {
 
 class FakeScreen final : public Screen {
 public:
+    Desktop Layout() override
+    {
+        if (m_layout)
+            return *m_layout;
+        gfx::Size const size = m_picture ? m_picture->Size() : gfx::Size { 1, 1 };
+        return Desktop::Single({ 0, 0, size.width, size.height });
+    }
+    void SetLayout(Desktop layout) { m_layout = std::move(layout); }
+
     // Nothing until a test shows a picture, as when the system refuses.
     std::optional<gfx::Image> Snapshot() override
     {
@@ -19,6 +29,7 @@ public:
 
 private:
     std::optional<gfx::Image> m_picture;
+    std::optional<Desktop> m_layout;
 };
 
 class FakePointer final : public Pointer {

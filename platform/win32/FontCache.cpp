@@ -9,13 +9,6 @@ namespace platform::win32 {
 
 namespace {
 
-int ScreenPixelsPerInch()
-{
-    WindowDc const screen(nullptr);
-    int const dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
-    return dpi > 0 ? dpi : 96;
-}
-
 std::wstring MessageFontName()
 {
     NONCLIENTMETRICSW metrics {};
@@ -44,7 +37,8 @@ HFONT FontCache::Make(Font const& font)
     LOGFONTW description {};
     // Skin files may say anything; a font is at least one point and at most a screen high.
     int const points = std::clamp(font.pointSize, 1, 1000);
-    description.lfHeight = -MulDiv(points, ScreenPixelsPerInch(), 72);
+    int const dpi = std::clamp(font.dpi, 24, 960);
+    description.lfHeight = -MulDiv(points, dpi, 72);
     description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     description.lfCharSet = DEFAULT_CHARSET;
     description.lfOutPrecision = OUT_DEFAULT_PRECIS;

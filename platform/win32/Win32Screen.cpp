@@ -3,6 +3,8 @@
 #include "platform/win32/DibImage.h"
 #include "platform/win32/Handles.h"
 
+#include <vector>
+
 namespace platform::win32 {
 
 namespace {
@@ -32,6 +34,64 @@ private:
     DPI_AWARENESS_CONTEXT m_old;
 };
 
+using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+constexpr int EffectiveDpi = 0; // MDT_EFFECTIVE_DPI
+
+int SystemDpi()
+{
+    WindowDc const screen(nullptr);
+    int const dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : 0;
+    return dpi > 0 ? dpi : platform::DefaultDpi;
+}
+
+// GetDpiForMonitor lives in shcore from Windows 8.1 on; shcore stays loaded once asked for.
+int DpiOf(HMONITOR monitor)
+{
+    static auto const getDpi = [] {
+        HMODULE const shcore = LoadLibraryW(L"shcore.dll");
+        return shcore ? reinterpret_cast<GetDpiForMonitorFunction>(
+                   reinterpret_cast<void (*)()>(GetProcAddress(shcore, "GetDpiForMonitor")))
+                      : nullptr;
+    }();
+    UINT x = 0;
+    UINT y = 0;
+    if (getDpi && monitor && SUCCEEDED(getDpi(monitor, EffectiveDpi, &x, &y)) && x > 0)
+        return static_cast<int>(x);
+    return SystemDpi();
+}
+
+gfx::Rect RectFrom(RECT const& r) { return { r.left, r.top, r.right - r.left, r.bottom - r.top }; }
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data)
+{
+    MONITORINFO info {};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        reinterpret_cast<std::vector<platform::Monitor>*>(data)->push_back({ RectFrom(info.rcMonitor),
+            RectFrom(info.rcWork), DpiOf(monitor), (info.dwFlags & MONITORINFOF_PRIMARY) != 0 });
+    }
+    return TRUE;
+}
+
+}
+
+Desktop Win32Screen::Layout()
+{
+    PhysicalPixels const physical;
+    gfx::Rect const bounds { GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+        GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN) };
+    Desktop desktop { bounds, {} };
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&desktop.monitors));
+    if (desktop.monitors.empty())
+        return Desktop::Single(bounds, SystemDpi());
+    return desktop;
+}
+
+int MonitorDpiOf(void* window)
+{
+    HMONITOR const monitor = window ? MonitorFromWindow(static_cast<HWND>(window), MONITOR_DEFAULTTONEAREST)
+                                    : MonitorFromPoint({ 0, 0 }, MONITOR_DEFAULTTOPRIMARY);
+    return DpiOf(monitor);
 }
 
 std::optional<gfx::Image> Win32Screen::Snapshot()
