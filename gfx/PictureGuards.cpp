@@ -3,6 +3,7 @@
 #include "gfx/Image.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace gfx {
 
@@ -106,8 +107,16 @@ std::optional<PictureClaim> CheckPng(Bytes b, std::int64_t maxPixels)
 
 bool IsStandaloneJpegMarker(std::uint8_t marker) { return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7); }
 
+// The tables a JPEG has defined so far, one bit per table number 0 ... 3. A decoder handed a scan
+// that names a table nobody defined reads whatever its table memory holds.
+struct JpegTables {
+    unsigned dc = 0;
+    unsigned ac = 0;
+    unsigned quantisation = 0;
+};
+
 // Huffman tables: stb_image builds lookup tables of 256 codes and trusts the counts.
-bool HuffmanTablesAreSound(Bytes segment)
+bool ReadHuffmanTables(Bytes segment, JpegTables& tables)
 {
     std::size_t p = 0;
     while (p < segment.size()) {
@@ -118,12 +127,13 @@ bool HuffmanTablesAreSound(Bytes segment)
             codes += segment[p + i];
         if (codes > 256 || codes > segment.size() - p - 17)
             return false;
+        ((segment[p] >> 4) == 0 ? tables.dc : tables.ac) |= 1u << (segment[p] & 15);
         p += 17 + codes;
     }
     return true;
 }
 
-bool QuantisationTablesAreSound(Bytes segment)
+bool ReadQuantisationTables(Bytes segment, JpegTables& tables)
 {
     std::size_t p = 0;
     while (p < segment.size()) {
@@ -133,38 +143,76 @@ bool QuantisationTablesAreSound(Bytes segment)
         std::size_t const size = 1 + 64 * static_cast<std::size_t>(precision + 1);
         if (segment.size() - p < size)
             return false;
+        tables.quantisation |= 1u << (segment[p] & 15);
         p += size;
     }
     return true;
 }
 
+struct JpegComponent {
+    std::uint8_t id = 0;
+    std::uint8_t quantisationTable = 0;
+};
+
 struct JpegFrame {
     std::int64_t width = 0;
     std::int64_t height = 0;
+    bool progressive = false;
+    std::vector<JpegComponent> components;
 };
 
-std::optional<JpegFrame> ReadJpegFrame(Bytes segment)
+std::optional<JpegFrame> ReadJpegFrame(Bytes segment, bool progressive)
 {
     if (segment.size() < 6 || segment[0] != 8)
         return std::nullopt;
     std::size_t const components = segment[5];
     if ((components != 1 && components != 3 && components != 4) || segment.size() != 6 + 3 * components)
         return std::nullopt;
+    // A height of 0 (given later in the data) is something no decoder we use supports.
+    JpegFrame frame { BigEndian(segment, 3, 2), BigEndian(segment, 1, 2), progressive, {} };
     for (std::size_t c = 0; c < components; ++c) {
         std::uint8_t const sampling = segment[6 + 3 * c + 1];
         int const h = sampling >> 4;
         int const v = sampling & 15;
         if (h < 1 || h > 4 || v < 1 || v > 4 || segment[6 + 3 * c + 2] > 3)
             return std::nullopt;
+        frame.components.push_back({ segment[6 + 3 * c], segment[6 + 3 * c + 2] });
     }
-    // A height of 0 (given later in the data) is something no decoder we use supports.
-    return JpegFrame { BigEndian(segment, 3, 2), BigEndian(segment, 1, 2) };
+    return frame;
+}
+
+// A scan header: its components must be the frame's, and every table they use must be defined
+// by now. A progressive scan uses only the DC tables (a first DC scan) or only the AC tables.
+bool ScanIsSound(Bytes segment, JpegFrame const& frame, JpegTables const& tables)
+{
+    if (segment.empty() || segment[0] < 1 || segment[0] > 4 || segment.size() != 1 + 2 * std::size_t { segment[0] } + 3)
+        return false;
+    std::size_t const count = segment[0];
+    std::uint8_t const spectralStart = segment[1 + 2 * count];
+    std::uint8_t const approximationHigh = segment[3 + 2 * count] >> 4;
+    bool const usesDc = !frame.progressive || (spectralStart == 0 && approximationHigh == 0);
+    bool const usesAc = !frame.progressive || spectralStart > 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::uint8_t const id = segment[1 + 2 * i];
+        auto const component = std::find_if(frame.components.begin(), frame.components.end(),
+            [id](JpegComponent const& c) { return c.id == id; });
+        if (component == frame.components.end() || !(tables.quantisation & (1u << component->quantisationTable)))
+            return false;
+        unsigned const dc = segment[2 + 2 * i] >> 4;
+        unsigned const ac = segment[2 + 2 * i] & 15;
+        if (usesDc && (dc > 3 || !(tables.dc & (1u << dc))))
+            return false;
+        if (usesAc && (ac > 3 || !(tables.ac & (1u << ac))))
+            return false;
+    }
+    return true;
 }
 
 std::optional<PictureClaim> CheckJpeg(Bytes b, std::int64_t maxPixels)
 {
     std::size_t pos = 2;
     std::optional<JpegFrame> frame;
+    JpegTables tables;
     std::int64_t coded = 0;
     for (;;) {
         if (pos >= b.size() || b[pos] != 0xFF)
@@ -191,15 +239,15 @@ std::optional<PictureClaim> CheckJpeg(Bytes b, std::int64_t maxPixels)
         case 0xC0: // baseline
         case 0xC1: // extended
         case 0xC2: // progressive
-            if (frame || !(frame = ReadJpegFrame(segment)))
+            if (frame || !(frame = ReadJpegFrame(segment, marker == 0xC2)))
                 return std::nullopt;
             break;
         case 0xC4:
-            if (!HuffmanTablesAreSound(segment))
+            if (!ReadHuffmanTables(segment, tables))
                 return std::nullopt;
             break;
         case 0xDB:
-            if (!QuantisationTablesAreSound(segment))
+            if (!ReadQuantisationTables(segment, tables))
                 return std::nullopt;
             break;
         case 0xDD:
@@ -207,8 +255,7 @@ std::optional<PictureClaim> CheckJpeg(Bytes b, std::int64_t maxPixels)
                 return std::nullopt;
             break;
         case 0xDA: {
-            if (!frame || segment.empty() || segment[0] < 1 || segment[0] > 4
-                || segment.size() != 1 + 2 * std::size_t { segment[0] } + 3)
+            if (!frame || !ScanIsSound(segment, *frame, tables))
                 return std::nullopt;
             // The coded data runs to the next marker; inside it 0xFF is followed by 0 or a restart.
             std::size_t const start = pos;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 using namespace gfx;
@@ -109,6 +110,19 @@ TEST(ImageDecoderContract, HuffmanTablesWithTooManyCodesAreRefused)
     table[2] = static_cast<std::uint8_t>((table.size() - 2) >> 8);
     table[3] = static_cast<std::uint8_t>(table.size() - 2);
     jpeg.insert(jpeg.begin() + 2, table.begin(), table.end());
+    EXPECT_FALSE(Decode(jpeg));
+}
+
+// Was: a scan naming DC table 3, which no segment defined, reached the decoder, which read far
+// outside its tables.
+TEST(ImageDecoderContract, ScansUsingTablesNobodyDefinedAreRefused)
+{
+    Bytes jpeg = Jpeg();
+    Bytes const scan { 0xFF, 0xDA };
+    auto const at = std::search(jpeg.begin(), jpeg.end(), scan.begin(), scan.end());
+    ASSERT_NE(at, jpeg.end());
+    ASSERT_TRUE(Decode(jpeg));
+    *(at + 8) = 0x31; // the second component: DC table 3, AC table 1
     EXPECT_FALSE(Decode(jpeg));
 }
 
