@@ -1,5 +1,6 @@
 #include "platform/win32/NativeChildren.h"
 
+#include "platform/win32/ControlTooltips.h"
 #include "platform/win32/KeyboardState.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/WebPageBox.h"
@@ -162,12 +163,15 @@ void NativeChildren::Create(HWND parent)
         SyncState(*child);
         SyncPlace(*child, true);
     }
+    m_tooltips = std::make_unique<ControlTooltips>(m_form, parent);
+    m_tooltips->Sync();
 }
 
 void NativeChildren::Forget()
 {
     m_children.clear();
     m_background.reset();
+    m_tooltips.reset();
     m_parent = nullptr;
 }
 
@@ -231,6 +235,8 @@ void NativeChildren::SyncLayout()
 {
     for (auto const& child : m_children)
         SyncPlace(*child);
+    if (m_tooltips)
+        m_tooltips->Sync();
 }
 
 void NativeChildren::SyncFont(Child& child, platform::Font const& font)

@@ -1,9 +1,9 @@
 #pragma once
 // The native child windows of a form window: an EDIT for every text box, a BUTTON for the check
-// box, a COMBOBOX for the combo box, and a WebPageBox for a web browser box. The model holds their
-// state; this mirrors it into the children and reports what the user does back to the model. The
-// children are skinned: edits and check boxes paint the form's own back buffer behind their text,
-// through a pattern brush.
+// box, a COMBOBOX for the combo box, a WebPageBox for a web browser box, and the tooltips of the
+// controls that carry one. The model holds their state; this mirrors it into the children and
+// reports what the user does back to the model. The children are skinned: edits and check boxes
+// paint the form's own back buffer behind their text, through a pattern brush.
 // Internal to platform/win32 (includes <windows.h>).
 
 #include "gfx/Image.h"
@@ -18,6 +18,7 @@
 
 namespace platform::win32 {
 
+class ControlTooltips;
 class Win32TextRenderer;
 
 class NativeChildren {
@@ -39,8 +40,8 @@ public:
     // Mirrors everything about one control into its child. A web page box gets its window here
     // when first shown with a web address, never before: the browser engine loads only then.
     void Sync(ui::Control const& control);
-    // Place and visibility of every child: a container's move or hide changes them without a
-    // word to the control itself.
+    // Place and visibility of every child, and the tooltips: a container's move or hide changes
+    // them without a word to the control itself.
     void SyncLayout();
 
     // WM_COMMAND from a child with its notification code; false when the child is not ours.
@@ -74,6 +75,7 @@ private:
     Win32TextRenderer& m_fonts;
     std::vector<std::unique_ptr<Child>> m_children;
     std::unique_ptr<Background> m_background;
+    std::unique_ptr<ControlTooltips> m_tooltips;
     HWND m_parent = nullptr;
     platform::Browser* m_links = nullptr;
     // While the host itself changes a child, the child's notifications are its own echo.
