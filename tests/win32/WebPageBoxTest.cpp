@@ -48,11 +48,8 @@ public:
         : m_id(id)
         , m_address(SysAllocString(address.c_str()))
     {
-        VARIANT text;
-        VariantInit(&text);
-        text.vt = VT_BSTR;
-        text.bstrVal = m_address;
-        m_text = text;
+        m_text.vt = VT_BSTR;
+        m_text.bstrVal = m_address;
         switch (id) {
         case DISPID_BEFORENAVIGATE2:
             m_arguments = { Cancel(), ByReference(&m_empty), ByReference(&m_empty), ByReference(&m_empty),
@@ -304,7 +301,8 @@ TEST(WebPageBox, SendsEveryOtherAddressAwayOrNowhere)
     ASSERT_NE(box, nullptr);
     auto* const control = static_cast<IWebBrowser2*>(box->Control());
     std::string const elsewhere = server.Url("/elsewhere");
-    for (std::string const& address : { elsewhere, std::string("file:///C:/windows/win.ini") }) {
+    for (std::string const& address :
+        { elsewhere, std::string("file:///C:/windows/win.ini"), std::string("javascript:alert(1)") }) {
         BSTR const url = SysAllocString(std::wstring(address.begin(), address.end()).c_str());
         VARIANT none;
         VariantInit(&none);
