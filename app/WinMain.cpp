@@ -55,7 +55,9 @@ struct MainWindowParts {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     EnableDpiAwareness();
-    WicImageDecoder const pictureDecoder; // with COM on this, the user-interface thread
+    // With COM on this, the user-interface thread, until the end: the main window and the web page
+    // in it go first.
+    WicImageDecoder const pictureDecoder;
     gfx::ScopedImageDecoder const usePictureDecoder(pictureDecoder);
 
     Win32ProfileFiles profileFiles;
@@ -112,6 +114,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
             main.tray = std::make_unique<Win32Tray>(handle, smallIcon.Handle());
             main.hotkeys = std::make_unique<Win32Hotkeys>(handle);
             main.window->SetShell(&zhuJM);
+            main.window->SetLinkOpener(&browser);
             return app::MainWindowShell { main.window.get(), main.tray.get(), main.hotkeys.get() };
         } };
 

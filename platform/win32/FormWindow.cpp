@@ -166,6 +166,8 @@ bool FormWindow::Create() { return m_host->Create(); }
 
 void FormWindow::SetShell(ShellEvents* shell) { m_host->Window().SetShell(shell); }
 
+void FormWindow::SetLinkOpener(Browser* browser) { m_host->Children().SetLinkOpener(browser); }
+
 void FormWindow::Show()
 {
     if (!m_host->Handle())

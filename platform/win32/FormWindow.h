@@ -15,6 +15,10 @@
 #include <memory>
 #include <optional>
 
+namespace platform {
+class Browser;
+}
+
 namespace platform::win32 {
 
 class Win32TextRenderer;
@@ -44,6 +48,8 @@ public:
     // Hotkeys, tray clicks, the taskbar's return and closing go here. Without a listener,
     // closing destroys the window and ends the message loop with 0.
     void SetShell(ShellEvents* shell);
+    // Links the user follows in a web page of the form open here.
+    void SetLinkOpener(Browser* browser);
     // Showing brings the window to the front with the focus.
     void Show() override;
     void Hide() override;

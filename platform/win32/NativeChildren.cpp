@@ -1,9 +1,12 @@
 #include "platform/win32/NativeChildren.h"
 
+#include "platform/win32/ControlTooltips.h"
 #include "platform/win32/KeyboardState.h"
 #include "platform/win32/Unicode.h"
+#include "platform/win32/WebPageBox.h"
 #include "platform/win32/Win32TextRenderer.h"
 #include "ui/NativeControls.h"
+#include "ui/PictureBox.h"
 
 #include <commctrl.h>
 
@@ -64,8 +67,13 @@ bool AreaDiffers(gfx::Image const& before, gfx::Image const& after, gfx::Rect re
 struct NativeChildren::Child {
     NativeChildren* owner = nullptr;
     ui::Control* control = nullptr;
-    // Owned by the parent window, which destroys its children with itself.
+    // Owned by the parent window, which destroys its children with itself. A web page box's
+    // window is its page's, and null until the page is first shown.
     HWND window = nullptr;
+    std::unique_ptr<WebPageBox> page;
+    std::string navigated;
+    // The browser control could not be made: it is not tried again.
+    bool pageRefused = false;
     // What was last applied, so that a sync changes only what changed: setting an edit's text
     // again would move its caret, re-adding a combo's items would close its list.
     std::optional<gfx::Rect> placed;
@@ -135,31 +143,36 @@ NativeChildren::~NativeChildren() = default;
 void NativeChildren::Create(HWND parent)
 {
     Forget();
+    m_parent = parent;
     for (auto const& control : m_form.Controls()) {
-        ui::ControlKind const kind = control->Kind();
-        // FIXME: A web browser box shows no page yet; it gets a window when pages are shown.
-        if (!control->IsNative() || kind == ui::ControlKind::WebBrowser)
+        if (!control->IsNative())
             continue;
         auto child = std::make_unique<Child>();
         child->owner = this;
         child->control = control.get();
         Make(*child, parent);
-        if (child->window)
+        if (child->window || control->Kind() == ui::ControlKind::WebBrowser)
             m_children.push_back(std::move(child));
     }
     // Each child in turn to the top: the form's last control ends topmost, as in the form.
-    for (auto const& child : m_children)
-        SetWindowPos(child->window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (auto const& child : m_children) {
+        if (child->window)
+            SetWindowPos(child->window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     for (auto const& child : m_children) {
         SyncState(*child);
-        SyncPlace(*child);
+        SyncPlace(*child, true);
     }
+    m_tooltips = std::make_unique<ControlTooltips>(m_form, parent);
+    m_tooltips->Sync();
 }
 
 void NativeChildren::Forget()
 {
     m_children.clear();
     m_background.reset();
+    m_tooltips.reset();
+    m_parent = nullptr;
 }
 
 void NativeChildren::Make(Child& child, HWND parent)
@@ -214,7 +227,7 @@ void NativeChildren::Sync(ui::Control const& control)
 {
     if (Child* const child = Find(control)) {
         SyncState(*child);
-        SyncPlace(*child);
+        SyncPlace(*child, true);
     }
 }
 
@@ -222,6 +235,8 @@ void NativeChildren::SyncLayout()
 {
     for (auto const& child : m_children)
         SyncPlace(*child);
+    if (m_tooltips)
+        m_tooltips->Sync();
 }
 
 void NativeChildren::SyncFont(Child& child, platform::Font const& font)
@@ -314,8 +329,12 @@ gfx::Rect TextBoxPlace(HWND edit, gfx::Rect bounds)
 
 }
 
-void NativeChildren::SyncPlace(Child& child)
+void NativeChildren::SyncPlace(Child& child, bool mayLoadPage)
 {
+    if (child.control->Kind() == ui::ControlKind::WebBrowser) {
+        SyncPage(child, mayLoadPage);
+        return;
+    }
     gfx::Rect const bounds = child.control->PixelBounds();
     if (child.placed != bounds) {
         gfx::Rect place = bounds;
@@ -337,6 +356,34 @@ void NativeChildren::SyncPlace(Child& child)
     bool const visible = (GetWindowLongPtrW(child.window, GWL_STYLE) & WS_VISIBLE) != 0;
     if (shown != visible)
         ShowWindow(child.window, shown ? SW_SHOWNA : SW_HIDE);
+}
+
+// Not while painting, when the layout is synced too: loading the engine makes windows and
+// activates objects, which has no place inside a paint.
+void NativeChildren::SyncPage(Child& child, bool mayLoad)
+{
+    auto const& box = static_cast<ui::WebBrowserBox const&>(*child.control);
+    if (!child.page) {
+        if (!mayLoad || child.pageRefused || !m_parent || !box.Shown() || !platform::IsWebLink(box.Address()))
+            return;
+        child.page = WebPageBox::Create(m_parent, [this](std::string const& link) {
+            if (m_links)
+                m_links->Open(link);
+        });
+        if (!child.page) {
+            child.pageRefused = true;
+            return;
+        }
+        child.window = static_cast<HWND>(child.page->Window());
+    }
+    // The page lies where the form puts it, cut to the picture box it sits in.
+    gfx::Rect const bounds = box.PixelBounds();
+    child.page->Place(bounds, box.Container() ? box.Container()->InnerBounds() : bounds);
+    if (box.Address() != child.navigated) {
+        child.navigated = box.Address();
+        child.page->Navigate(child.navigated);
+    }
+    child.page->Show(box.Shown());
 }
 
 bool NativeChildren::Command(HWND window, int code)

@@ -1,11 +1,13 @@
 #pragma once
 // The native child windows of a form window: an EDIT for every text box, a BUTTON for the check
-// box, a COMBOBOX for the combo box. The model holds their state; this mirrors it into the
-// children and reports what the user does back to the model. The children are skinned: edits and
-// check boxes paint the form's own back buffer behind their text, through a pattern brush.
+// box, a COMBOBOX for the combo box, a WebPageBox for a web browser box, and the tooltips of the
+// controls that carry one. The model holds their state; this mirrors it into the children and
+// reports what the user does back to the model. The children are skinned: edits and check boxes
+// paint the form's own back buffer behind their text, through a pattern brush.
 // Internal to platform/win32 (includes <windows.h>).
 
 #include "gfx/Image.h"
+#include "platform/Browser.h"
 #include "platform/win32/Handles.h"
 #include "ui/Form.h"
 
@@ -16,6 +18,7 @@
 
 namespace platform::win32 {
 
+class ControlTooltips;
 class Win32TextRenderer;
 
 class NativeChildren {
@@ -31,10 +34,14 @@ public:
     // The parent window is gone, and the children with it.
     void Forget();
 
-    // Mirrors everything about one control into its child.
+    // Where a link the user follows in a web page goes; nowhere without one.
+    void SetLinkOpener(platform::Browser* browser) { m_links = browser; }
+
+    // Mirrors everything about one control into its child. A web page box gets its window here
+    // when first shown with a web address, never before: the browser engine loads only then.
     void Sync(ui::Control const& control);
-    // Place and visibility of every child: a container's move or hide changes them without a
-    // word to the control itself.
+    // Place and visibility of every child, and the tooltips: a container's move or hide changes
+    // them without a word to the control itself.
     void SyncLayout();
 
     // WM_COMMAND from a child with its notification code; false when the child is not ours.
@@ -57,7 +64,8 @@ private:
     Child* Find(ui::Control const& control) const;
     void Make(Child& child, HWND parent);
     void SyncState(Child& child);
-    void SyncPlace(Child& child);
+    void SyncPlace(Child& child, bool mayLoadPage = false);
+    void SyncPage(Child& child, bool mayLoad);
     void SyncFont(Child& child, platform::Font const& font);
     void ShowText(Child& child, std::wstring const& text);
     static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -67,6 +75,9 @@ private:
     Win32TextRenderer& m_fonts;
     std::vector<std::unique_ptr<Child>> m_children;
     std::unique_ptr<Background> m_background;
+    std::unique_ptr<ControlTooltips> m_tooltips;
+    HWND m_parent = nullptr;
+    platform::Browser* m_links = nullptr;
     // While the host itself changes a child, the child's notifications are its own echo.
     int m_echoDepth = 0;
 };

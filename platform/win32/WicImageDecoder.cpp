@@ -1,36 +1,13 @@
 #include "platform/win32/WicImageDecoder.h"
 
+#include "platform/win32/ComRef.h"
+
 #include <windows.h>
 #include <wincodec.h>
 
 #include <utility>
 
 namespace platform::win32 {
-
-namespace {
-
-// One reference to a COM object, released when it goes.
-template<typename Interface>
-class ComRef {
-public:
-    ComRef() = default;
-    ~ComRef()
-    {
-        if (m_pointer)
-            m_pointer->Release();
-    }
-    ComRef(ComRef const&) = delete;
-    ComRef& operator=(ComRef const&) = delete;
-
-    Interface* operator->() const { return m_pointer; }
-    Interface* Get() const { return m_pointer; }
-    Interface** Out() { return &m_pointer; }
-
-private:
-    Interface* m_pointer = nullptr;
-};
-
-}
 
 WicImageDecoder::WicImageDecoder()
 {
