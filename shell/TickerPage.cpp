@@ -29,12 +29,15 @@ std::vector<TickerEntry> TickerEntriesOf(std::string_view pageText)
         }
         if (line.empty())
             continue;
+        // Text and link are the first two fields between separators; a further separator ends
+        // the link rather than becoming part of an address no browser would open.
         size_t const separator = line.find(TickerSeparator);
-        if (separator == std::string_view::npos)
+        if (separator == std::string_view::npos) {
             entries.push_back({ std::string(line), {} });
-        else
-            entries.push_back(
-                { std::string(line.substr(0, separator)), std::string(line.substr(separator + TickerSeparator.size())) });
+            continue;
+        }
+        std::string_view const rest = line.substr(separator + TickerSeparator.size());
+        entries.push_back({ std::string(line.substr(0, separator)), std::string(rest.substr(0, rest.find(TickerSeparator))) });
     }
     if (entries.empty())
         return FallbackTicker();

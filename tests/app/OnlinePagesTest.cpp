@@ -67,6 +67,9 @@ TEST_F(OnlinePages, OddPagesShowWhatTheyCanOrTheFallback)
     EXPECT_EQ(TickerEntriesOf("一号\r\n成功"), fallback) << "the marker belongs on the first line";
     EXPECT_EQ(TickerEntriesOf("OK 成功\n甲\r\n乙=========http://b\n"),
         (std::vector<shell::TickerEntry> { { "甲", "" }, { "乙", "http://b" } }));
+    // A second separator once stayed in the link, which then never opened.
+    EXPECT_EQ(TickerEntriesOf("成功\r\n丙=========http://c/=========注"),
+        (std::vector<shell::TickerEntry> { { "丙", "http://c/" } }));
 
     // Bytes that are no GBK text, and a double-byte character cut at the end.
     AnswerBytes(shell::TickerPageAddress(), "\xb3\xc9\xb9\xa6\r\n\xff\xff=========http://x\r\n\x81");
