@@ -1,6 +1,7 @@
 // Program entry on Windows: the system's services are made here and handed to the portable
 // program, which then runs from the splash to the main window and serves events until it ends.
 
+#include "app/BuiltInWebBase.h"
 #include "app/Startup.h"
 #include "platform/win32/DpiAwareness.h"
 #include "platform/win32/FormWindow.h"
@@ -94,6 +95,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     services.http = &http;
     services.browser = &browser;
     services.codePage = &codePage;
+    services.web = shell::WebAddresses(app::BuiltInWebBase());
 
     app::StartupPlatform platform { loop,
         [&text](ui::Form& form) -> std::unique_ptr<platform::Window> {
