@@ -409,7 +409,8 @@ void Win32Window::Show()
         return;
     if (m_procedure->Options().kind == WindowKind::FullScreenTool)
         SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    ShowWindow(window, SW_SHOW);
+    // SW_SHOW would leave a minimised window minimised: shown, and still not on the screen.
+    ShowWindow(window, IsIconic(window) ? SW_RESTORE : SW_SHOW);
     // A window that takes over from another (the splash, a hidden main window) comes to the
     // front with the focus, or its first click would only activate it.
     SetForegroundWindow(window);
@@ -433,6 +434,12 @@ void Win32Window::MoveTo(gfx::Point topLeft)
 {
     if (HWND const window = m_procedure->Handle())
         SetWindowPos(window, nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Win32Window::IsMinimised() const
+{
+    HWND const window = m_procedure->Handle();
+    return window && IsIconic(window);
 }
 
 gfx::Point Win32Window::Position() const
