@@ -92,9 +92,10 @@ public:
 
 private:
     class Procedure;
-    std::unique_ptr<Procedure> m_procedure;
     InputEvents* m_input = nullptr;
     ShellEvents* m_shell = nullptr;
+    // Last: what the window's messages reach outlives everything else here.
+    std::unique_ptr<Procedure> m_procedure;
 };
 
 }
