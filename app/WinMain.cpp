@@ -6,6 +6,7 @@
 #include "platform/win32/DpiAwareness.h"
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/ProgramFolder.h"
+#include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Browser.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32CodePage.h"
@@ -55,13 +56,19 @@ struct MainWindowParts {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    // One copy per program folder, decided before anything reads or writes its path.ini: a
+    // second start shows the running copy's window and ends.
+    std::string const programFolder = ProgramFolder();
+    SingleInstance instance(programFolder);
+    if (!instance.Claim())
+        return 0;
+
     EnableDpiAwareness();
     WicImageDecoder const pictureDecoder; // with COM on this, the user-interface thread
     gfx::ScopedImageDecoder const usePictureDecoder(pictureDecoder);
 
     Win32ProfileFiles profileFiles;
     INIDX settingsIni(profileFiles);
-    std::string const programFolder = ProgramFolder();
     settingsIni.IniName(SettingsFilePath(programFolder));
 
     Win32TextRenderer text;
@@ -121,6 +128,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     int exitCode = 0;
     switch (startup.Run()) {
     case app::StartupEnd::Running:
+        // Shown, restored and in front, also from the tray, as a click on the tray icon does.
+        instance.Listen([&startup] {
+            if (app::ZhuJM* const zhuJM = startup.MainWindow())
+                zhuJM->RestoreFromTray();
+        });
         exitCode = loop.Run();
         break;
     case app::StartupEnd::Stopped:
@@ -130,6 +142,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         exitCode = 1;
         break;
     }
+    instance.StopListening();
     main.Close();
     return exitCode;
 }
