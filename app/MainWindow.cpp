@@ -22,7 +22,7 @@ ZhuJM::ZhuJM(MainWindowServices services)
             ShowPanel(1, true);
     })
 {
-    m_online.Attach({ m_services.http, m_services.timers, m_services.browser, m_services.codePage });
+    m_online.Attach({ m_services.web, m_services.http, m_services.timers, m_services.browser, m_services.codePage });
     m_controls.DBBT->OnClick = [this] { m_online.OpenShownLink(); };
     m_form.SetCaption("取色器");
     m_screenTools.Attach(m_services.screenTools);

@@ -58,6 +58,8 @@ struct MainWindowServices {
     platform::HttpClient* http = nullptr;
     platform::Browser* browser = nullptr;
     platform::CodePage const* codePage = nullptr;
+    // Where the maker's pages are; none: nothing is fetched.
+    shell::WebAddresses web {};
 };
 
 // What only exists once the form has a window of its own.

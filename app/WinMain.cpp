@@ -1,10 +1,12 @@
 // Program entry on Windows: the system's services are made here and handed to the portable
 // program, which then runs from the splash to the main window and serves events until it ends.
 
+#include "app/BuiltInWebBase.h"
 #include "app/Startup.h"
 #include "platform/win32/DpiAwareness.h"
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/ProgramFolder.h"
+#include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Browser.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32CodePage.h"
@@ -54,6 +56,13 @@ struct MainWindowParts {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    // One copy per program folder, decided before anything reads or writes its path.ini: a
+    // second start shows the running copy's window and ends.
+    std::string const programFolder = ProgramFolder();
+    SingleInstance instance(programFolder);
+    if (!instance.Claim())
+        return 0;
+
     EnableDpiAwareness();
     // With COM on this, the user-interface thread, until the end: the main window and the web page
     // in it go first.
@@ -62,7 +71,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 
     Win32ProfileFiles profileFiles;
     INIDX settingsIni(profileFiles);
-    std::string const programFolder = ProgramFolder();
     settingsIni.IniName(SettingsFilePath(programFolder));
 
     Win32TextRenderer text;
@@ -96,6 +104,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     services.http = &http;
     services.browser = &browser;
     services.codePage = &codePage;
+    services.web = shell::WebAddresses(app::BuiltInWebBase());
 
     app::StartupPlatform platform { loop,
         [&text](ui::Form& form) -> std::unique_ptr<platform::Window> {
@@ -122,6 +131,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     int exitCode = 0;
     switch (startup.Run()) {
     case app::StartupEnd::Running:
+        // Shown, restored and in front, also from the tray, as a click on the tray icon does.
+        instance.Listen([&startup] {
+            if (app::ZhuJM* const zhuJM = startup.MainWindow())
+                zhuJM->RestoreFromTray();
+        });
         exitCode = loop.Run();
         break;
     case app::StartupEnd::Stopped:
@@ -131,6 +145,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         exitCode = 1;
         break;
     }
+    instance.StopListening();
     main.Close();
     return exitCode;
 }

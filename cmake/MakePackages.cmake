@@ -1,6 +1,7 @@
 # Makes the portable zip and the installer from the built program (run by the `package` target):
 #   cmake -D EXE=ColourPicker.exe -D SHIPPED=package -D VERSION=1.2.3 -D OUT=dir -D NSI=installer.nsi
-#         -D MAKENSIS=makensis -P MakePackages.cmake
+#         -D MAKENSIS=makensis -D WEB_BASE=https://maker.example -P MakePackages.cmake
+# WEB_BASE is the web address the program was built with (empty: none).
 # The program folder is staged as ColourPicker-<version>, the one folder the zip holds, so that
 # unpacking a new version beside an old one never lands on the old one's path.ini.
 foreach(var EXE SHIPPED VERSION OUT NSI)
@@ -10,6 +11,33 @@ foreach(var EXE SHIPPED VERSION OUT NSI)
 endforeach()
 if(NOT MAKENSIS)
   message(FATAL_ERROR "MakePackages: makensis is not installed (scripts/setup.sh installs it)")
+endif()
+
+# A program that fetches from this machine would send every user's requests and browser to a port
+# of their own computer: the address must name a site elsewhere, or be empty.
+if(WEB_BASE)
+  string(TOLOWER "${WEB_BASE}" host)
+  string(REGEX REPLACE "^[a-z]+://([^/?#]*).*$" "\\1" host "${host}")
+  string(REGEX REPLACE "^.*@" "" host "${host}")
+  if(host MATCHES "^\\[")
+    string(REGEX REPLACE "^(\\[[^]]*\\]).*$" "\\1" host "${host}")
+  else()
+    string(REGEX REPLACE ":[0-9]*$" "" host "${host}")
+    string(REGEX REPLACE "\\.$" "" host "${host}")
+  endif()
+  # Names and numbers that reach this machine: localhost, 127.0.0.0/8 however written (127.1,
+  # 2130706433, 0x7f000001, 0177.0.0.1), 0.0.0.0, and IPv6's ::1, :: and 127 mapped.
+  if(host STREQUAL "" OR host STREQUAL "localhost" OR host MATCHES "\\.localhost$" OR host MATCHES "^127\\."
+     OR host MATCHES "^[0-9]+$" OR host MATCHES "^0[0-9x.]"
+     OR host MATCHES "^\\[(0*:)*:?0*1?\\]$" OR host MATCHES "^\\[::ffff:(127\\.|7f)")
+    message(FATAL_ERROR "MakePackages: the program was built to fetch from ${WEB_BASE}, which is this machine; "
+      "configure PICKER_WEB_BASE with the maker's site (or empty) before making the packages")
+  endif()
+endif()
+# And the .exe itself, should it be some other build's (the end-to-end tests' copy, for one).
+file(STRINGS ${EXE} loopback REGEX "127\\.0\\.0\\.1|[Ll][Oo][Cc][Aa][Ll][Hh][Oo][Ss][Tt]" LIMIT_COUNT 1)
+if(loopback)
+  message(FATAL_ERROR "MakePackages: ${EXE} holds a loopback address (${loopback}); it is no program to ship")
 endif()
 
 set(folder ColourPicker-${VERSION})

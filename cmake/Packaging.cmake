@@ -2,7 +2,8 @@
 #   ColourPicker-<version>-portable.zip  the program folder, to unpack anywhere
 #   ColourPicker-<version>-setup.exe     an installer of the same folder (NSIS)
 # Both are made from the built .exe and the files in package/, so they cannot drift from what the
-# build folder runs.
+# build folder runs. The .exe is the one built with PICKER_WEB_BASE, never the end-to-end tests'
+# copy; a loopback address there is refused.
 find_program(PICKER_MAKENSIS makensis)
 
 set(PICKER_PACKAGE_DIR ${CMAKE_BINARY_DIR}/packages)
@@ -19,6 +20,7 @@ add_custom_command(
     -D OUT=${PICKER_PACKAGE_DIR}
     -D NSI=${CMAKE_SOURCE_DIR}/installer/ColourPicker.nsi
     -D MAKENSIS=${PICKER_MAKENSIS}
+    -D WEB_BASE=${PICKER_WEB_BASE}
     -P ${CMAKE_SOURCE_DIR}/cmake/MakePackages.cmake
   DEPENDS ColourPicker ${picker_shipped_files}
     ${CMAKE_SOURCE_DIR}/installer/ColourPicker.nsi ${CMAKE_SOURCE_DIR}/cmake/MakePackages.cmake

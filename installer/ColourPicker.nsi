@@ -37,6 +37,59 @@ VIAddVersionKey /LANG=2052 "FileDescription" "${PRODUCT} ${VERSION} 安装程序
 !include "MUI2.nsh"
 !include "ProgramFiles.nsh"
 
+;; A running copy of the program holds a mutex named for its folder. The name is made as the
+;; program makes it (platform/win32/SingleInstance.cpp): the folder's final path as the file system
+;; resolves it, upper-cased, hashed by the system's HashData into 8 bytes, written as two 32-bit
+;; hexadecimal halves. Change one, change both.
+!macro RunningCopyFunctions UN
+; $0 = the name for $INSTDIR. Uses $1 to $4.
+Function ${UN}InstanceName
+  StrCpy $0 "$INSTDIR"
+  System::Call 'kernel32::CreateFileW(w r0, i 0x80, i 7, p 0, i 3, i 0x02000000, p 0) p.r1'
+  StrCmp $1 "-1" upper
+  System::Call 'kernel32::GetFinalPathNameByHandleW(p r1, w .r2, i ${NSIS_MAX_STRLEN}, i 0) i.r3'
+  System::Call 'kernel32::CloseHandle(p r1)'
+  IntCmp $3 0 upper upper
+  IntCmp $3 ${NSIS_MAX_STRLEN} upper 0 upper
+  StrCpy $0 $2
+upper:
+  System::Call 'kernel32::LCMapStringW(i 0x7f, i 0x200, w r0, i -1, w .r2, i ${NSIS_MAX_STRLEN}) i.r3'
+  IntCmp $3 0 hash hash
+  StrCpy $0 $2
+hash:
+  StrLen $3 $0
+  IntOp $3 $3 * 2
+  System::Call '*(i 0, i 0) p.r4'
+  System::Call 'shlwapi::HashData(w r0, i r3, p r4, i 8)'
+  System::Call '*$4(i .r1, i .r2)'
+  System::Free $4
+  IntFmt $1 "%08X" $1
+  IntFmt $2 "%08X" $2
+  StrCpy $0 "ColourPicker-$1$2"
+FunctionEnd
+
+; Files in use cannot be replaced or removed: until the copy running from $INSTDIR has ended, ask
+; the user to close it. Cancel (and a silent run) stops here with error level 2.
+Function ${UN}CloseRunningCopy
+  Call ${UN}InstanceName
+check:
+  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "Local\$0") p.r1 ?e'
+  Pop $2
+  StrCmp $1 0 0 running
+  ; Denied: a copy run as administrator holds it.
+  StrCmp $2 5 running done
+running:
+  System::Call 'kernel32::CloseHandle(p r1)'
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+    "取色器正在运行。请先关闭它（窗口右上角的关闭按钮），再点“重试”。" /SD IDCANCEL IDRETRY check
+  SetErrorLevel 2
+  Abort "取色器正在运行，没有改动任何文件。"
+done:
+FunctionEnd
+!macroend
+!insertmacro RunningCopyFunctions ""
+!insertmacro RunningCopyFunctions "un."
+
 !define MUI_ABORTWARNING
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -47,6 +100,7 @@ VIAddVersionKey /LANG=2052 "FileDescription" "${PRODUCT} ${VERSION} 安装程序
 !insertmacro MUI_LANGUAGE "SimpChinese"
 
 Section
+  Call CloseRunningCopy
   !insertmacro InstallProgramFiles
   ; The shipped settings go in only where there are none: an update keeps the user's colours and hotkeys.
   SetOverwrite off
@@ -69,6 +123,15 @@ Section
 SectionEnd
 
 Section "Uninstall"
+  Call un.CloseRunningCopy
+  ; The program first: while it cannot go, nothing else does, and the entry in the installed
+  ; programs stays with the uninstaller it names.
+  Delete "$INSTDIR\${EXE}"
+  IfFileExists "$INSTDIR\${EXE}" 0 program_removed
+    MessageBox MB_OK|MB_ICONSTOP "无法删除 $INSTDIR\${EXE}，卸载没有完成。" /SD IDOK
+    SetErrorLevel 2
+    Abort "无法删除 $INSTDIR\${EXE}。"
+  program_removed:
   ; Only what was installed goes: a skin the user added stays, and so does a folder that holds it.
   !insertmacro UninstallProgramFiles
   ; path.ini holds the user's saved colours and hotkeys. A silent uninstall keeps it.

@@ -11,9 +11,12 @@ public:
     virtual ~Window() = default;
     virtual gfx::Point Position() const = 0;
     virtual void MoveTo(gfx::Point topLeft) = 0;
+    // Showing brings a minimised window back to its place on the screen.
     virtual void Show() = 0;
     virtual void Hide() = 0;
     virtual bool IsVisible() const = 0;
+    // Minimised by the user or the system (Win+M); such a window may still count as visible.
+    virtual bool IsMinimised() const = 0;
 };
 
 }

@@ -1,7 +1,5 @@
 #include "shell/OnlinePages.h"
 
-#include "shell/WebAddresses.h"
-
 namespace shell {
 
 OnlinePages::OnlinePages(ui::Label& ticker, ui::WebBrowserBox& pictureBox, std::function<void()> pictureChecked)
@@ -19,6 +17,12 @@ OnlinePages::~OnlinePages()
         m_services.timers->Stop(m_timer);
 }
 
+void OnlinePages::Attach(OnlineServices services)
+{
+    m_services = std::move(services);
+    m_ticker = Ticker(FallbackEntry(m_services.addresses.HomePage()));
+}
+
 std::string OnlinePages::Decode(platform::HttpResult const& result) const
 {
     if (result.failure != platform::HttpFailure::None)
@@ -28,10 +32,10 @@ std::string OnlinePages::Decode(platform::HttpResult const& result) const
 
 void OnlinePages::FetchTicker()
 {
-    if (!m_services.http)
+    if (!m_services.http || !m_services.addresses.Known())
         return;
     std::weak_ptr<OnlinePages*> const self = m_self;
-    m_services.http->Get(TickerPageAddress(), PageTimeLimit, [self](platform::HttpResult result) {
+    m_services.http->Get(m_services.addresses.TickerPage(), PageTimeLimit, [self](platform::HttpResult result) {
         auto const alive = self.lock();
         if (!alive)
             return;
@@ -66,7 +70,9 @@ void OnlinePages::Show(TickerEntry const& entry)
 
 void OnlinePages::CheckPicturePage()
 {
-    std::string const address = PicturePageAddress();
+    if (!m_services.addresses.Known())
+        return;
+    std::string const address = m_services.addresses.PicturePage();
     m_pictureBox.Navigate(address);
     if (!m_services.http)
         return;

@@ -9,6 +9,7 @@
 #include "platform/Http.h"
 #include "platform/Timers.h"
 #include "shell/TickerPage.h"
+#include "shell/WebAddresses.h"
 #include "ui/Label.h"
 #include "ui/NativeControls.h"
 
@@ -25,6 +26,8 @@ inline constexpr std::string_view PicturePageAvailable = "网页可以访问";
 
 // Any of them may be missing: then nothing is fetched, the ticker does not turn, links do not open.
 struct OnlineServices {
+    // Without an address nothing is fetched and the fallback entry links nowhere.
+    WebAddresses addresses {};
     platform::HttpClient* http = nullptr;
     platform::Timers* timers = nullptr;
     platform::Browser* browser = nullptr;
@@ -41,7 +44,7 @@ public:
     OnlinePages(OnlinePages const&) = delete;
     OnlinePages& operator=(OnlinePages const&) = delete;
 
-    void Attach(OnlineServices services) { m_services = services; }
+    void Attach(OnlineServices services);
 
     // Asks for the ticker page; its entries replace the fallback when they arrive.
     void FetchTicker();

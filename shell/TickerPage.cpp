@@ -1,7 +1,5 @@
 #include "shell/TickerPage.h"
 
-#include "shell/WebAddresses.h"
-
 namespace shell {
 
 namespace {
@@ -23,43 +21,45 @@ std::vector<TickerEntry> TickerEntriesOf(std::string_view pageText)
         if (first) {
             // The marker line says the server answered with the list; it is never shown.
             if (line.find(SuccessMarker) == std::string_view::npos)
-                return FallbackTicker();
+                return {};
             first = false;
             continue;
         }
         if (line.empty())
             continue;
+        // Text and link are the first two fields between separators; a further separator ends
+        // the link rather than becoming part of an address no browser would open.
         size_t const separator = line.find(TickerSeparator);
-        if (separator == std::string_view::npos)
+        if (separator == std::string_view::npos) {
             entries.push_back({ std::string(line), {} });
-        else
-            entries.push_back(
-                { std::string(line.substr(0, separator)), std::string(line.substr(separator + TickerSeparator.size())) });
+            continue;
+        }
+        std::string_view const rest = line.substr(separator + TickerSeparator.size());
+        entries.push_back({ std::string(line.substr(0, separator)), std::string(rest.substr(0, rest.find(TickerSeparator))) });
     }
-    if (entries.empty())
-        return FallbackTicker();
     return entries;
 }
 
-std::vector<TickerEntry> FallbackTicker() { return { { "Brindle软件工作室", HomePageAddress() } }; }
+TickerEntry FallbackEntry(std::string homePage) { return { "Brindle软件工作室", std::move(homePage) }; }
 
-Ticker::Ticker()
-    : m_entries(FallbackTicker())
+Ticker::Ticker(TickerEntry fallback)
+    : m_fallback(std::move(fallback))
+    , m_entries { m_fallback }
 {
 }
 
 void Ticker::SetEntries(std::vector<TickerEntry> entries)
 {
-    m_entries = entries.empty() ? FallbackTicker() : std::move(entries);
+    m_entries = entries.empty() ? std::vector<TickerEntry> { m_fallback } : std::move(entries);
     m_next = 0;
-    m_shown = nullptr;
+    m_shown = SIZE_MAX;
 }
 
 TickerEntry const& Ticker::Step()
 {
-    m_shown = &m_entries[m_next];
+    m_shown = m_next;
     m_next = (m_next + 1) % m_entries.size();
-    return *m_shown;
+    return m_entries[m_shown];
 }
 
 }

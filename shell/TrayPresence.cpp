@@ -22,7 +22,8 @@ void TrayPresence::RestoreFromTray()
 
 void TrayPresence::ToggleTray()
 {
-    if (m_place == Place::Window)
+    // A minimised window is out of sight: the toggle brings it back rather than hiding it further.
+    if (m_place == Place::Window && !(m_window && m_window->IsMinimised()))
         HideToTray();
     else
         RestoreFromTray();

@@ -32,7 +32,9 @@ public:
 
     Place Where() const { return m_place; }
     void HideToTray();
+    // Shows the window, restored if it was minimised, in front with the focus.
     void RestoreFromTray();
+    // Hides a window on the screen; brings back one in the tray or minimised.
     void ToggleTray();
     // Either button released over the icon brings the window back.
     void Clicked(platform::TrayButton button);

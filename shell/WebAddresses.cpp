@@ -1,19 +1,15 @@
 #include "shell/WebAddresses.h"
 
-#ifndef PICKER_WEB_BASE
-#error "the build names the maker's web address in PICKER_WEB_BASE"
-#endif
+#include "platform/Browser.h"
 
 namespace shell {
 
-namespace {
-
-std::string Under(char const* path) { return std::string(PICKER_WEB_BASE) + path; }
-
+WebAddresses::WebAddresses(std::string_view base)
+{
+    while (!base.empty() && base.back() == '/')
+        base.remove_suffix(1);
+    if (platform::IsWebLink(base))
+        m_base = base;
 }
-
-std::string TickerPageAddress() { return Under("/colourpicker/ticker.txt"); }
-std::string PicturePageAddress() { return Under("/colourpicker/picture.html"); }
-std::string HomePageAddress() { return Under("/"); }
 
 }

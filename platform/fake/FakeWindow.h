@@ -16,13 +16,21 @@ class FakeWindow final : public Window {
 public:
     gfx::Point Position() const override { return m_position; }
     void MoveTo(gfx::Point topLeft) override { m_position = topLeft; }
-    void Show() override { m_visible = true; }
+    void Show() override
+    {
+        m_visible = true;
+        m_minimised = false;
+    }
     void Hide() override { m_visible = false; }
     bool IsVisible() const override { return m_visible; }
+    bool IsMinimised() const override { return m_minimised; }
+    // As Win+M does.
+    void Minimise() { m_minimised = true; }
 
 private:
     gfx::Point m_position { 100, 100 };
     bool m_visible = false;
+    bool m_minimised = false;
 };
 
 class FakeTray final : public Tray {

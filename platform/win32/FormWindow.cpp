@@ -182,6 +182,8 @@ void FormWindow::Hide() { m_host->Window().Hide(); }
 
 bool FormWindow::IsVisible() const { return m_host->Window().IsVisible(); }
 
+bool FormWindow::IsMinimised() const { return m_host->Window().IsMinimised(); }
+
 void FormWindow::SyncCaption() { m_host->SyncCaption(); }
 
 void FormWindow::MoveTo(gfx::Point topLeft) { m_host->Window().MoveTo(topLeft); }

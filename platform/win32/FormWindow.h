@@ -54,6 +54,7 @@ public:
     void Show() override;
     void Hide() override;
     bool IsVisible() const override;
+    bool IsMinimised() const override;
     // The form's caption as the window title (the form does not announce caption changes).
     void SyncCaption();
     // The window's top-left corner in screen pixels.

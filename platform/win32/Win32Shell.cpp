@@ -98,7 +98,10 @@ AppIcon::AppIcon(int size)
     WindowDc screen(nullptr);
     GdiObject<HBITMAP> colour(CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
         &bits, nullptr, 0));
-    GdiObject<HBITMAP> mask(CreateBitmap(size, size, 1, 1, nullptr));
+    // The alpha channel shapes the icon; the mask must still be defined, and a new bitmap's bits are
+    // not: all zero, every pixel drawn. Rows of one-bit pixels are padded to 16 bits.
+    std::vector<std::uint8_t> const maskBits(static_cast<size_t>((size + 15) / 16 * 2 * size), 0);
+    GdiObject<HBITMAP> mask(CreateBitmap(size, size, 1, 1, maskBits.data()));
     if (!colour.Get() || !mask.Get() || !bits)
         return;
     // A hue wheel with a white centre, fully transparent outside.

@@ -91,6 +91,18 @@ UINT TaskbarCreatedMessage()
     return message;
 }
 
+// A program run as administrator hears nothing from the ordinary shell unless it lets the message
+// through: without TaskbarCreated, a restarted shell would leave a window hidden in the tray with no
+// icon to bring it back. Looked up by name: a system without it loses only this.
+void HearTaskbarCreated(HWND window)
+{
+    using Filter = BOOL(WINAPI*)(HWND, UINT, DWORD, PCHANGEFILTERSTRUCT);
+    static auto const filter = reinterpret_cast<Filter>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx")));
+    if (filter)
+        filter(window, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
+}
+
 RECT RectOf(gfx::Rect area) { return { area.x, area.y, area.x + area.width, area.y + area.height }; }
 
 }
@@ -104,11 +116,12 @@ public:
     {
     }
     // The window goes first, while everything its last messages reach is still here.
-    ~Procedure() { m_handle = OwnedWindow(); }
+    ~Procedure() { Destroy(); }
     Procedure(Procedure const&) = delete;
     Procedure& operator=(Procedure const&) = delete;
 
     bool Create(gfx::Size clientSize, std::string_view caption);
+    void Destroy() { m_handle = OwnedWindow(); }
     HWND Handle() const { return m_handle.Get(); }
     gfx::Size WindowSizeFor(gfx::Size client) const;
     DWORD Style() const { return StyleOf(m_options.kind); }
@@ -169,6 +182,8 @@ bool Win32Window::Procedure::Create(gfx::Size clientSize, std::string_view capti
         return false;
     if (m_options.colourKey)
         SetLayeredWindowAttributes(window, static_cast<COLORREF>(m_options.keyColour), LayeredAlpha, LWA_COLORKEY);
+    if (m_options.kind != WindowKind::FullScreenTool)
+        HearTaskbarCreated(window);
     return true;
 }
 
@@ -393,7 +408,14 @@ Win32Window::Win32Window(WindowOptions options, WindowClient& client)
 {
 }
 
-Win32Window::~Win32Window() = default;
+Win32Window::~Win32Window()
+{
+    // The window goes while this object is whole, and tells its listeners nothing more: they may
+    // be half gone already. The procedure's state, which the window's last messages reach, goes last.
+    m_input = nullptr;
+    m_shell = nullptr;
+    m_procedure->Destroy();
+}
 
 bool Win32Window::Create(gfx::Size clientSize, std::string_view caption)
 {
@@ -409,7 +431,8 @@ void Win32Window::Show()
         return;
     if (m_procedure->Options().kind == WindowKind::FullScreenTool)
         SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    ShowWindow(window, SW_SHOW);
+    // SW_SHOW would leave a minimised window minimised: shown, and still not on the screen.
+    ShowWindow(window, IsIconic(window) ? SW_RESTORE : SW_SHOW);
     // A window that takes over from another (the splash, a hidden main window) comes to the
     // front with the focus, or its first click would only activate it.
     SetForegroundWindow(window);
@@ -433,6 +456,12 @@ void Win32Window::MoveTo(gfx::Point topLeft)
 {
     if (HWND const window = m_procedure->Handle())
         SetWindowPos(window, nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Win32Window::IsMinimised() const
+{
+    HWND const window = m_procedure->Handle();
+    return window && IsIconic(window);
 }
 
 gfx::Point Win32Window::Position() const

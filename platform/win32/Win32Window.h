@@ -73,10 +73,12 @@ public:
     void SetInput(InputEvents* input) { m_input = input; }
     void SetShell(ShellEvents* shell) { m_shell = shell; }
 
-    // Shows the window on top with the focus, so that the first click on it acts.
+    // Shows the window on top with the focus, so that the first click on it acts; a minimised
+    // window is restored.
     void Show() override;
     void Hide() override;
     bool IsVisible() const override;
+    bool IsMinimised() const override;
     void MoveTo(gfx::Point topLeft) override;
     gfx::Point Position() const override;
 
@@ -90,9 +92,10 @@ public:
 
 private:
     class Procedure;
-    std::unique_ptr<Procedure> m_procedure;
     InputEvents* m_input = nullptr;
     ShellEvents* m_shell = nullptr;
+    // Last: what the window's messages reach outlives everything else here.
+    std::unique_ptr<Procedure> m_procedure;
 };
 
 }

@@ -31,21 +31,24 @@ public:
         : m_handle(handle)
     {
     }
-    ~InternetHandle()
-    {
-        if (m_handle)
-            WinHttpCloseHandle(m_handle);
-    }
+    ~InternetHandle() { Reset(nullptr); }
     InternetHandle(InternetHandle const&) = delete;
     InternetHandle& operator=(InternetHandle const&) = delete;
 
     HINTERNET Get() const { return m_handle; }
+    void Reset(HINTERNET handle)
+    {
+        if (m_handle)
+            WinHttpCloseHandle(m_handle);
+        m_handle = handle;
+    }
 
 private:
     HINTERNET m_handle;
 };
 
 struct Address {
+    std::wstring url;
     bool secure = false;
     std::wstring host;
     INTERNET_PORT port = 0;
@@ -65,6 +68,7 @@ std::optional<Address> ParseAddress(std::wstring const& url)
         || parts.dwHostNameLength == 0)
         return std::nullopt;
     Address address;
+    address.url = url;
     address.secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
     address.host.assign(parts.lpszHostName, parts.dwHostNameLength);
     address.port = parts.nPort;
@@ -77,20 +81,108 @@ std::optional<Address> ParseAddress(std::wstring const& url)
     return address;
 }
 
+// A string WinHTTP allocated for the caller, freed with GlobalFree.
+class GlobalText {
+public:
+    explicit GlobalText(LPWSTR text)
+        : m_text(text)
+    {
+    }
+    ~GlobalText()
+    {
+        if (m_text)
+            GlobalFree(m_text);
+    }
+    GlobalText(GlobalText const&) = delete;
+    GlobalText& operator=(GlobalText const&) = delete;
+
+    // Null when there is none or it is empty.
+    LPCWSTR Get() const { return m_text && *m_text ? m_text : nullptr; }
+
+private:
+    LPWSTR m_text;
+};
+
+constexpr wchar_t Agent[] = L"ColourPicker";
+
+// A session that goes through the proxy the system is set to use. WinHTTP's automatic proxy (from
+// Windows 8.1) follows the system's settings, proxy scripts included. Older systems refuse it: they
+// are asked for the user's Internet Explorer settings, a fixed proxy goes to the session, and a
+// proxy script (or its discovery) is asked per request.
+class ProxiedSession {
+public:
+    explicit ProxiedSession(ProxyLookup lookup)
+        : m_session(lookup == ProxyLookup::System ? WinHttpOpen(Agent, WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY,
+                                                        WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0)
+                                                  : nullptr)
+    {
+        if (m_session.Get())
+            return;
+        WINHTTP_CURRENT_USER_IE_PROXY_CONFIG settings {};
+        if (!WinHttpGetIEProxyConfigForCurrentUser(&settings)) {
+            m_session.Reset(WinHttpOpen(
+                Agent, WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
+            return;
+        }
+        GlobalText const script(settings.lpszAutoConfigUrl);
+        GlobalText const proxy(settings.lpszProxy);
+        GlobalText const bypass(settings.lpszProxyBypass);
+        m_autoDetect = settings.fAutoDetect != FALSE;
+        if (script.Get())
+            m_script = script.Get();
+        if (proxy.Get())
+            m_session.Reset(WinHttpOpen(Agent, WINHTTP_ACCESS_TYPE_NAMED_PROXY, proxy.Get(),
+                bypass.Get() ? bypass.Get() : WINHTTP_NO_PROXY_BYPASS, 0));
+        else
+            m_session.Reset(
+                WinHttpOpen(Agent, WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
+    }
+
+    HINTERNET Get() const { return m_session.Get(); }
+
+    // The proxy a script names for this address, when the settings have one; otherwise the
+    // session's own choice stands.
+    void ChooseProxyFor(HINTERNET request, std::wstring const& url) const
+    {
+        if (!m_autoDetect && m_script.empty())
+            return;
+        WINHTTP_AUTOPROXY_OPTIONS options {};
+        if (!m_script.empty()) {
+            options.dwFlags = WINHTTP_AUTOPROXY_CONFIG_URL;
+            options.lpszAutoConfigUrl = m_script.c_str();
+        } else {
+            options.dwFlags = WINHTTP_AUTOPROXY_AUTO_DETECT;
+            options.dwAutoDetectFlags = WINHTTP_AUTO_DETECT_TYPE_DHCP | WINHTTP_AUTO_DETECT_TYPE_DNS_A;
+        }
+        options.fAutoLogonIfChallenged = TRUE;
+        WINHTTP_PROXY_INFO chosen {};
+        if (!WinHttpGetProxyForUrl(m_session.Get(), url.c_str(), &options, &chosen))
+            return;
+        GlobalText const proxy(chosen.lpszProxy);
+        GlobalText const bypass(chosen.lpszProxyBypass);
+        WinHttpSetOption(request, WINHTTP_OPTION_PROXY, &chosen, sizeof chosen);
+    }
+
+private:
+    InternetHandle m_session;
+    bool m_autoDetect = false;
+    std::wstring m_script;
+};
+
 // One request, from the first byte to the last, within the deadline: before every step that can
 // wait, WinHTTP's timeouts are set to the time that is left.
 class Fetch {
 public:
-    Fetch(Clock::time_point deadline, std::size_t maxBodyBytes)
+    Fetch(Clock::time_point deadline, std::size_t maxBodyBytes, ProxyLookup proxyLookup)
         : m_deadline(deadline)
         , m_maxBodyBytes(maxBodyBytes)
+        , m_proxyLookup(proxyLookup)
     {
     }
 
     HttpResult Run(Address const& address)
     {
-        InternetHandle const session(WinHttpOpen(
-            L"ColourPicker", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
+        ProxiedSession const session(m_proxyLookup);
         if (!session.Get() || !LimitTo(session.Get()))
             return Failed();
         InternetHandle const connection(WinHttpConnect(session.Get(), address.host.c_str(), address.port, 0));
@@ -99,6 +191,9 @@ public:
         InternetHandle const request(WinHttpOpenRequest(connection.Get(), L"GET", address.path.c_str(), nullptr,
             WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, address.secure ? WINHTTP_FLAG_SECURE : 0));
         if (!request.Get() || !LimitTo(request.Get()))
+            return Failed();
+        session.ChooseProxyFor(request.Get(), address.url);
+        if (!LimitTo(request.Get()))
             return Failed();
         if (!WinHttpSendRequest(request.Get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0))
             return Failed();
@@ -160,6 +255,7 @@ private:
 
     Clock::time_point m_deadline;
     std::size_t m_maxBodyBytes;
+    ProxyLookup m_proxyLookup;
     bool m_timedOut = false;
 };
 
@@ -182,9 +278,10 @@ void Deliver(std::shared_ptr<WinHttpClient::Shared> const& shared, HttpClient::C
 
 }
 
-WinHttpClient::WinHttpClient(UiThread& uiThread, std::size_t maxBodyBytes)
+WinHttpClient::WinHttpClient(UiThread& uiThread, std::size_t maxBodyBytes, ProxyLookup proxyLookup)
     : m_shared(std::make_shared<Shared>())
     , m_maxBodyBytes(maxBodyBytes)
+    , m_proxyLookup(proxyLookup)
 {
     m_shared->uiThread = &uiThread;
 }
@@ -205,8 +302,8 @@ void WinHttpClient::Get(std::string_view url, std::chrono::milliseconds timeLimi
     }
     Clock::time_point const deadline = Clock::now() + timeLimit;
     std::thread([shared = m_shared, address = std::move(*address), deadline, maxBodyBytes = m_maxBodyBytes,
-                    callback = std::move(callback)]() mutable {
-        Deliver(shared, std::move(callback), Fetch(deadline, maxBodyBytes).Run(address));
+                    proxyLookup = m_proxyLookup, callback = std::move(callback)]() mutable {
+        Deliver(shared, std::move(callback), Fetch(deadline, maxBodyBytes, proxyLookup).Run(address));
     }).detach();
 }
 

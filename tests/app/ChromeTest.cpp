@@ -127,6 +127,19 @@ TEST_F(Chrome, TheTrayHidesAndRestoresTheWindow)
     EXPECT_EQ(Window().TrayPlace(), Place::Window);
 }
 
+// After Win+M the show/hide hotkey once hid the minimised window to the tray instead of bringing it back.
+TEST_F(Chrome, TheShowHideHotkeyBringsBackAMinimisedWindow)
+{
+    Window().RestoreFromTray();
+    m_fakeWindow.Minimise();
+    Window().ToggleTray();
+    EXPECT_TRUE(m_fakeWindow.IsVisible());
+    EXPECT_FALSE(m_fakeWindow.IsMinimised());
+    EXPECT_TRUE(m_tray.Icons().empty());
+    Window().ToggleTray();
+    EXPECT_FALSE(m_fakeWindow.IsVisible()) << "a window on the screen still hides";
+}
+
 TEST_F(Chrome, ClosingReleasesEveryHotkeyAndEnds)
 {
     for (int id = 1; id <= 5; ++id)

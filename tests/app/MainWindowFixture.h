@@ -49,6 +49,7 @@ protected:
         services.http = &m_http;
         services.browser = &m_browser;
         services.codePage = &m_system.AnsiCodePage();
+        services.web = m_web;
         services.screenTools = screenTools;
         return services;
     }
@@ -72,6 +73,7 @@ protected:
     platform::fake::FakeTimers m_timers;
     platform::fake::FakeHttpClient m_http;
     platform::fake::FakeBrowser m_browser;
+    shell::WebAddresses m_web { "https://maker.example" };
     std::vector<std::string> m_statuses;
     std::vector<std::string> m_asked;
     std::vector<std::string> m_notices;

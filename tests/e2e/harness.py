@@ -489,18 +489,20 @@ class Session:
                 make_prefix(self.prefix, self.display, log.name)
         return env
 
-    def wine(self, *args, timeout=60):
+    def wine(self, *args, timeout=60, beside_program=False):
         """Runs a Windows command line to its end, and everything it started with it.
 
         An uninstaller, for one, hands over to a copy of itself and returns at once; waiting for the
-        prefix's server to go idle waits for that copy too. The program must not be running.
+        prefix's server to go idle waits for that copy too. The program must not be running, unless
+        beside_program: then only the command itself is waited for.
         """
-        if self.process_alive():
+        if self.process_alive() and not beside_program:
             raise HarnessError('wine() waits for the prefix to go idle, which it cannot while the program runs')
         env = self._wine_ready()
         with self._log('wine.log') as log:
             r = run(['wine', *map(str, args)], env=env, cwd=self.work_dir, timeout=timeout, log=log, check=False)
-            wait_for_wineserver_exit(self.prefix, env, timeout=timeout, log=log)
+            if not beside_program:
+                wait_for_wineserver_exit(self.prefix, env, timeout=timeout, log=log)
         return r.returncode
 
     @staticmethod

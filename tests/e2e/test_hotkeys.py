@@ -1,5 +1,6 @@
 """The five system-wide hotkeys, the hotkey panel and the ticker of the maker's pages, with a
-stand-in for the maker's site on 127.0.0.1 (the build's PICKER_WEB_BASE points there)."""
+stand-in for the maker's site on 127.0.0.1 (the end-to-end tests' copy of the program,
+ColourPickerLocalWeb.exe, fetches from there)."""
 
 import hashlib
 import os
@@ -11,7 +12,8 @@ from harness import PageServer, Session, run, wait_until
 
 TITLE = '取色器热键'
 DEFAULT_KJJ = '0:123,4:81,4:66,4:70,4:74,1'
-WEB_BASE = os.environ.get('PICKER_WEB_BASE', 'http://127.0.0.1:47251')
+WEB_BASE = os.environ.get('PICKER_LOCAL_WEB_BASE', 'http://127.0.0.1:47251')
+LOCAL_WEB_EXE = os.environ.get('PICKER_LOCAL_WEB_EXE')
 # Where the built-in layout puts things, in window pixels.
 WEB_NOTATION_BOX = (265, 81)
 HOTKEY_TAB = (280, 186)
@@ -51,12 +53,13 @@ class HotkeysTest(unittest.TestCase):
 
     def test_hotkeys_panel_and_ticker(self):
         port = loopback_port()
-        if port is None:
-            self.skipTest(f'the build fetches from {WEB_BASE}; configure PICKER_WEB_BASE=http://127.0.0.1:47251')
+        if port is None or not LOCAL_WEB_EXE:
+            self.skipTest('set PICKER_LOCAL_WEB_EXE to the copy of the program that fetches from PICKER_LOCAL_WEB_BASE')
         pages = {'/colourpicker/ticker.txt': (TICKER_PAGE, 1.0),
                  # Never answered: the window must not wait for it.
                  '/colourpicker/picture.html': (b'', None)}
-        with PageServer(port, pages) as server, Session({'btwz': TITLE, 'kjj': DEFAULT_KJJ}) as s:
+        with PageServer(port, pages) as server, \
+                Session({'btwz': TITLE, 'kjj': DEFAULT_KJJ}, exe=LOCAL_WEB_EXE) as s:
             window = s.wait_for_window(TITLE)[0]
             wait_until(lambda: server.held, 5, 'the picture page asked for')
             self.assertTrue(s.find_windows(TITLE), 'the window is up while a page is still unanswered')

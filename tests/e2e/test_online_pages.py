@@ -1,4 +1,4 @@
-"""The maker's pages, served by a stand-in on 127.0.0.1 (the build's PICKER_WEB_BASE points there):
+"""The maker's pages, served by a stand-in on 127.0.0.1 to the copy of the program that fetches from there:
 the ticker line's link as a tooltip, and a picture page that says it is available while Wine has no
 browser engine to show it (the prefix turns mshtml off)."""
 
@@ -6,7 +6,7 @@ import time
 import unittest
 
 from harness import PageServer, Session, wait_until
-from test_hotkeys import loopback_port, WEB_BASE
+from test_hotkeys import loopback_port, LOCAL_WEB_EXE
 
 TITLE = '取色器网页'
 # Links of clearly different lengths, so that a tip showing the other one has another width.
@@ -23,10 +23,10 @@ class OnlinePagesTest(unittest.TestCase):
 
     def test_ticker_link_shows_as_a_tooltip_and_the_picture_page_brings_no_dialog(self):
         port = loopback_port()
-        if port is None:
-            self.skipTest(f'the build fetches from {WEB_BASE}; configure PICKER_WEB_BASE=http://127.0.0.1:47251')
+        if port is None or not LOCAL_WEB_EXE:
+            self.skipTest('set PICKER_LOCAL_WEB_EXE to the copy of the program that fetches from PICKER_LOCAL_WEB_BASE')
         pages = {'/colourpicker/ticker.txt': (TICKER_PAGE, 0), PICTURE_PATH: (PICTURE_PAGE, 0)}
-        with PageServer(port, pages) as server, Session({'btwz': TITLE}) as s:
+        with PageServer(port, pages) as server, Session({'btwz': TITLE}, exe=LOCAL_WEB_EXE) as s:
             window = s.wait_for_window(TITLE)[0]
             wait_until(lambda: PICTURE_PATH in server.requests, 5, 'the picture page checked')
             time.sleep(0.5)

@@ -71,6 +71,12 @@ class PortableZipTest(unittest.TestCase):
             self.assertEqual({n[len(folder):] for n in names if not n.endswith('/')}, set(expected))
             for name, source in expected.items():
                 self.assertEqual(z.read(folder + name), read(source), name)
+            # No address of this machine (the end-to-end tests' server) in the program that ships: with
+            # none, it fetches nothing and its ticker keeps the maker's name.
+            exe = z.read(folder + 'ColourPicker.exe').lower()
+            for loopback in ('127.0.0.1', 'localhost'):
+                for encoding in ('ascii', 'utf-16-le'):
+                    self.assertNotIn(loopback.encode(encoding), exe)
 
 
 class InstallerTest(unittest.TestCase):
@@ -98,6 +104,14 @@ class InstallerTest(unittest.TestCase):
             s.launch()
             main = s.wait_for_window(TITLE, timeout=30)[0]
             s.save_shot('installed-program')
+
+            # While it runs, an update and an uninstall both stop before touching a file.
+            uninstaller = os.path.join(target, 'uninstall.exe')
+            self.assertEqual(s.wine(setup, *install_to(s, target), beside_program=True), 2)
+            self.assertEqual(s.wine(uninstaller, '/S', *('_?=' + s.windows_path(target)).split(' '),
+                                    beside_program=True), 2)
+            self.assertEqual(files_under(target), shipped | {'uninstall.exe'})
+            self.assertTrue(s.process_alive(), s.program_log())
             g = s.window_geometry(main)
             s.click(g['x'] + CLOSE[0], g['y'] + CLOSE[1])
             self.assertEqual(s.wait_exit(15), 0)

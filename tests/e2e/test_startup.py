@@ -1,22 +1,25 @@
-"""Starting the program: its window appears, titled from path.ini, and it keeps running."""
+"""Starting the program: its window appears, titled from path.ini, and it keeps running; a second
+start from the same folder shows that window and ends."""
 
+import os
 import time
 import unittest
 
-from harness import SCREEN_SIZE, Session, image_size
+from harness import SCREEN_SIZE, Session, image_size, wait_until
 
 TITLE = '取色器测试'
 # The first start in a fresh prefix sets Wine up and is slow.
 STARTUP_TIMEOUT = 30
 # Long enough for a crash right after the window shows to end the process.
 SETTLE = 2
+DEFAULT_KJJ = '0:123,4:81,4:66,4:70,4:74,1'
 
 
 class StartupTest(unittest.TestCase):
 
-    def test_window_is_titled_from_path_ini(self):
+    def test_window_is_titled_from_path_ini_and_a_second_start_shows_it(self):
         # path.ini is GBK: a title read in any other code page would not match.
-        with Session({'btwz': TITLE}, startup_timeout=STARTUP_TIMEOUT) as s:
+        with Session({'btwz': TITLE, 'kjj': DEFAULT_KJJ}, startup_timeout=STARTUP_TIMEOUT) as s:
             wins = s.wait_for_window(TITLE)
             self.assertTrue(set(wins) <= set(s.program_windows()), 'the titled window belongs to another process')
             time.sleep(SETTLE)
@@ -24,6 +27,16 @@ class StartupTest(unittest.TestCase):
             self.assertEqual(s.find_windows(TITLE), wins)
             shot = s.save_shot('startup-titled')
             self.assertEqual(image_size(shot), SCREEN_SIZE)
+
+            # F12 twice: shown, then hidden to the tray. Starting the program again from its
+            # folder brings the window back and ends at once, leaving the first copy running.
+            s.key('F12', window=wins[0])
+            s.key('F12', window=wins[0])
+            wait_until(lambda: not s.find_windows(TITLE), 5, 'the window hidden to the tray')
+            again = os.path.join(s.program_dir, os.path.basename(s.exe))
+            self.assertEqual(s.wine(again, timeout=10, beside_program=True), 0, s.program_log())
+            wait_until(lambda: s.find_windows(TITLE), 3, 'the window back')
+            self.assertTrue(s.process_alive(), s.program_log())
 
     def test_missing_path_ini_still_opens_a_window(self):
         with Session(None, launch=False, startup_timeout=STARTUP_TIMEOUT) as s:

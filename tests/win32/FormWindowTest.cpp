@@ -439,6 +439,19 @@ TEST_F(FormWindowTest, CaptionPositionAndVisibility)
     EXPECT_FALSE(window.IsVisible());
 }
 
+// A window minimised by the system (Win+M) was shown again still minimised, out of sight.
+TEST_F(FormWindowTest, ShowingRestoresAMinimisedWindow)
+{
+    ASSERT_TRUE(window.Create());
+    window.Show();
+    ShowWindow(Window(), SW_MINIMIZE);
+    ASSERT_TRUE(window.IsMinimised());
+    window.Hide();
+    window.Show();
+    EXPECT_FALSE(IsIconic(Window()));
+    EXPECT_TRUE(IsWindowVisible(Window()));
+}
+
 TEST_F(FormWindowTest, ClosingEndsTheLoopUnlessTheProgramTakesIt)
 {
     ASSERT_TRUE(window.Create());

@@ -47,6 +47,7 @@ public:
     {
         return "http://127.0.0.1:" + std::to_string(m_port) + std::string(path);
     }
+    int Port() const { return m_port; }
     std::string FirstRequest()
     {
         std::lock_guard const lock(m_mutex);

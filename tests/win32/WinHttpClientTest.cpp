@@ -22,6 +22,49 @@ namespace {
 
 std::string const Hello = "HTTP/1.1 200 OK\r\nContent-Length: 5\r\nConnection: close\r\n\r\nhello";
 
+// The user's Internet Explorer proxy for the test's lifetime, in the registry value those settings
+// live in: a header (version 0x46, a counter, flags 2: a fixed proxy), then the proxy, the bypass
+// list and the script address, each as a length and 8-bit text. The value before comes back after.
+class UserProxy {
+public:
+    explicit UserProxy(std::string const& proxy)
+    {
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Connections",
+            0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &m_key, nullptr);
+        DWORD size = 0;
+        if (RegQueryValueExW(m_key, Name, nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS) {
+            m_before.emplace(size, '\0');
+            RegQueryValueExW(m_key, Name, nullptr, nullptr, reinterpret_cast<BYTE*>(m_before->data()), &size);
+        }
+        std::string value;
+        auto const number = [&value](DWORD n) { value.append(reinterpret_cast<char const*>(&n), sizeof n); };
+        number(0x46);
+        number(1);
+        number(2);
+        number(static_cast<DWORD>(proxy.size()));
+        value += proxy;
+        number(0);
+        number(0);
+        RegSetValueExW(m_key, Name, 0, REG_BINARY, reinterpret_cast<BYTE const*>(value.data()), static_cast<DWORD>(value.size()));
+    }
+    ~UserProxy()
+    {
+        if (m_before)
+            RegSetValueExW(m_key, Name, 0, REG_BINARY, reinterpret_cast<BYTE const*>(m_before->data()),
+                static_cast<DWORD>(m_before->size()));
+        else
+            RegDeleteValueW(m_key, Name);
+        RegCloseKey(m_key);
+    }
+    UserProxy(UserProxy const&) = delete;
+    UserProxy& operator=(UserProxy const&) = delete;
+
+private:
+    static constexpr wchar_t Name[] = L"DefaultConnectionSettings";
+    HKEY m_key = nullptr;
+    std::optional<std::string> m_before;
+};
+
 class WinHttpClientTest : public ::testing::Test {
 protected:
     // Starts a GET and serves this thread until its result is here.
@@ -105,4 +148,20 @@ TEST_F(WinHttpClientTest, ClientDestroyedDuringARequestCallsNothing)
     }
     PumpMessagesUntil([] { return false; }, 1000ms);
     EXPECT_FALSE(called);
+}
+
+// Systems before Windows 8.1 have no automatic proxy: the user's own proxy must carry the request.
+TEST_F(WinHttpClientTest, WithoutTheAutomaticProxyTheUsersProxyCarriesTheRequest)
+{
+    TinyServer proxy(Hello);
+    UserProxy const setting("127.0.0.1:" + std::to_string(proxy.Port()));
+    WinHttpClient client(m_uiThread, platform::HttpClient::DefaultMaxBodyBytes, ProxyLookup::UserSettings);
+    auto const result = Fetch(client, "http://colourpicker.invalid/page.txt", 5s);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->failure, HttpFailure::None);
+    EXPECT_EQ(result->body, "hello");
+    // A request to a proxy names the whole address (Wine adds the port).
+    std::string const line = proxy.FirstRequest().substr(0, proxy.FirstRequest().find("\r\n"));
+    EXPECT_EQ(line.rfind("GET http://colourpicker.invalid", 0), 0u) << line;
+    EXPECT_NE(line.find("/page.txt HTTP/1.1"), std::string::npos) << line;
 }

@@ -1,0 +1,11 @@
+#include "app/BuiltInWebBase.h"
+
+#ifndef PICKER_WEB_BASE
+#error "each executable names its web address in PICKER_WEB_BASE (empty for none)"
+#endif
+
+namespace app {
+
+std::string_view BuiltInWebBase() { return PICKER_WEB_BASE; }
+
+}
