@@ -60,7 +60,11 @@ void Form::SetDpi(int dpi)
     RequestRepaint();
 }
 
-gfx::Size Form::PixelSize() const { return { PixelEdge(m_size.width), PixelEdge(m_size.height) }; }
+gfx::Size Form::PixelSizeAt(int dpi) const
+{
+    double const scale = std::clamp(dpi, LowestDpi, HighestDpi) / static_cast<double>(platform::DefaultDpi);
+    return { RoundToPixel(std::floor(m_size.width * scale + 0.5)), RoundToPixel(std::floor(m_size.height * scale + 0.5)) };
+}
 
 int Form::PixelEdge(double units) const { return RoundToPixel(std::floor(units * Scale() + 0.5)); }
 

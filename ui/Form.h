@@ -63,8 +63,9 @@ public:
     double Scale() const { return m_dpi / static_cast<double>(platform::DefaultDpi); }
     // Every control is redrawn, refitted and placed again for the new scale.
     void SetDpi(int dpi);
-    // The form's size in device pixels.
-    gfx::Size PixelSize() const;
+    // The form's size in device pixels, at its DPI or at another.
+    gfx::Size PixelSize() const { return PixelSizeAt(m_dpi); }
+    gfx::Size PixelSizeAt(int dpi) const;
     // A position in units as the device pixel edge nearest to it.
     int PixelEdge(double units) const;
     // Lines a unit wide (borders, outlines), in device pixels: never thinner than one.

@@ -58,7 +58,7 @@ private:
     void Make(Child& child, HWND parent);
     void SyncState(Child& child);
     void SyncPlace(Child& child);
-    void SyncFont(Child& child, platform::Font const& font);
+    void SyncFont(Child& child, platform::Font const& described);
     void ShowText(Child& child, std::wstring const& text);
     static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
         DWORD_PTR data);

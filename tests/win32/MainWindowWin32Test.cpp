@@ -39,7 +39,7 @@ TEST(MainWindowWin32, DoubleClickOnANotationBoxCopiesIt)
     Win32Clipboard clipboard;
     app::ZhuJM zhuJM({ text, clipboard, profiles, settings, folder.File("") });
     FormWindow window(zhuJM.Form(), text, { .frameless = true, .colourKey = true, .keyColour = TransparentKeyColour,
-        .position = gfx::Point { 40, 40 } });
+        .position = gfx::Point { 40, 40 }, .dpi = {} });
     ASSERT_TRUE(window.Create());
     zhuJM.SZYS(13139978);
 
