@@ -377,9 +377,9 @@ LRESULT Win32Window::Procedure::Receive(HWND window, UINT message, WPARAM wParam
         RECT const& suggested = *reinterpret_cast<RECT const*>(lParam);
         gfx::Rect const rect { suggested.left, suggested.top, suggested.right - suggested.left,
             suggested.bottom - suggested.top };
-        if (!m_client.DpiChanged(LOWORD(wParam), rect))
-            SetWindowPos(window, nullptr, rect.x, rect.y, rect.width, rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
-        return 0;
+        if (m_client.DpiChanged(LOWORD(wParam), rect))
+            return 0;
+        break;
     }
     case WM_GETDPISCALEDSIZE:
         // Windows 10 1703 and later ask before a move onto another monitor's DPI.

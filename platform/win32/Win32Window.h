@@ -54,7 +54,7 @@ public:
     // The window is being destroyed; its children go with it.
     virtual void WindowDestroyed() { }
     // The window went onto a monitor of another DPI; the system suggests the window's new
-    // rectangle (screen pixels). False leaves the window to take that rectangle as it is.
+    // rectangle (screen pixels). False leaves the window as it is.
     virtual bool DpiChanged(int dpi, gfx::Rect suggested)
     {
         (void)dpi, (void)suggested;
