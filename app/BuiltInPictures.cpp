@@ -3,6 +3,7 @@
 #include "gfx/Painter.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace app {
 
@@ -14,6 +15,19 @@ constexpr Colour Line = MakeColour(218, 220, 224);
 constexpr Colour Ink = MakeColour(60, 64, 67);
 constexpr int CornerRadius = 8;
 
+int Pixels(double units, double scale) { return std::max(1, static_cast<int>(std::lround(units * scale))); }
+
+// A thin outline just inside the picture, a unit wide.
+void Outline(gfx::Image& image, Colour colour, double scale)
+{
+    gfx::Painter painter(image);
+    gfx::Rect ring = image.Bounds();
+    for (int i = 0; i < Pixels(1, scale); ++i) {
+        painter.DrawRect(ring, colour);
+        ring = { ring.x + 1, ring.y + 1, ring.width - 2, ring.height - 2 };
+    }
+}
+
 gfx::Image Filled(gfx::Size size, Colour fill)
 {
     auto image = gfx::Image::Create(std::max(1, size.width), std::max(1, size.height), gfx::PixelFromColour(fill));
@@ -22,15 +36,16 @@ gfx::Image Filled(gfx::Size size, Colour fill)
 
 // Clears the corners outside a quarter circle to full transparency, so that the window's outline
 // is round wherever the background or the bottom strip reaches it.
-void CutCorners(gfx::Image& image, bool top)
+void CutCorners(gfx::Image& image, bool top, double scale)
 {
     int const w = image.Width();
     int const h = image.Height();
-    for (int y = 0; y < CornerRadius && y < h; ++y) {
-        for (int x = 0; x < CornerRadius && x < w; ++x) {
-            int const dx = CornerRadius - x - 1;
-            int const dy = CornerRadius - y - 1;
-            if (dx * dx + dy * dy <= CornerRadius * CornerRadius)
+    int const radius = Pixels(CornerRadius, scale);
+    for (int y = 0; y < radius && y < h; ++y) {
+        for (int x = 0; x < radius && x < w; ++x) {
+            int const dx = radius - x - 1;
+            int const dy = radius - y - 1;
+            if (dx * dx + dy * dy <= radius * radius)
                 continue;
             if (top) {
                 image.SetPixel(x, y, 0);
@@ -43,11 +58,13 @@ void CutCorners(gfx::Image& image, bool top)
 }
 
 // A caption centred on the whole picture.
-void Caption(gfx::Image& image, std::string_view caption, Colour ink, platform::TextRenderer& text)
+void Caption(gfx::Image& image, std::string_view caption, Colour ink, platform::TextRenderer& text, double scale)
 {
-    gfx::Size const measured = text.MeasureText(caption, {});
+    platform::Font font;
+    font.dpi = static_cast<int>(std::lround(platform::DefaultDpi * scale));
+    gfx::Size const measured = text.MeasureText(caption, font);
     gfx::Rect const box { 0, (image.Height() - measured.height) / 2, image.Width(), measured.height };
-    text.DrawText(image, box, image.Bounds(), caption, { {}, ink, platform::TextAlign::Centre, false });
+    text.DrawText(image, box, image.Bounds(), caption, { font, ink, platform::TextAlign::Centre, false });
 }
 
 std::string_view CaptionOf(ButtonGlyph glyph)
@@ -69,24 +86,25 @@ std::string_view CaptionOf(ButtonGlyph glyph)
 
 }
 
-gfx::Image BuiltInBackground(gfx::Size size, int titleBandHeight)
+gfx::Image BuiltInBackground(gfx::Size size, int titleBandHeight, double scale)
 {
     gfx::Image image = Filled(size, Panel);
-    gfx::Painter painter(image);
-    painter.FillRect({ 0, 0, image.Width(), titleBandHeight }, Accent);
-    painter.DrawRect(image.Bounds(), Line);
-    CutCorners(image, true);
+    gfx::Painter(image).FillRect(
+        { 0, 0, image.Width(), static_cast<int>(std::lround(titleBandHeight * scale)) }, Accent);
+    Outline(image, Line, scale);
+    CutCorners(image, true, scale);
     return image;
 }
 
-gfx::Image BuiltInButton(gfx::Size size, ButtonGlyph glyph, platform::TextRenderer& text)
+gfx::Image BuiltInButton(gfx::Size size, ButtonGlyph glyph, platform::TextRenderer& text, double scale)
 {
     gfx::Image image = Filled(size, Accent);
-    Caption(image, CaptionOf(glyph), 0xFFFFFF, text);
+    Caption(image, CaptionOf(glyph), 0xFFFFFF, text, scale);
     return image;
 }
 
-gfx::Image BuiltInTab(gfx::Size size, std::string_view caption, TabLook look, platform::TextRenderer& text)
+gfx::Image BuiltInTab(
+    gfx::Size size, std::string_view caption, TabLook look, platform::TextRenderer& text, double scale)
 {
     Colour fill = MakeColour(236, 238, 241);
     Colour ink = Ink;
@@ -98,27 +116,27 @@ gfx::Image BuiltInTab(gfx::Size size, std::string_view caption, TabLook look, pl
         ink = 0xFFFFFF;
     }
     gfx::Image image = Filled(size, fill);
-    Caption(image, caption, ink, text);
+    Caption(image, caption, ink, text, scale);
     return image;
 }
 
-gfx::Image BuiltInFrame(gfx::Size size)
+gfx::Image BuiltInFrame(gfx::Size size, double scale)
 {
     gfx::Image image = Filled(size, 0xFFFFFF);
-    gfx::Painter(image).DrawRect(image.Bounds(), Line);
+    Outline(image, Line, scale);
     return image;
 }
 
 gfx::Image BuiltInSeparator(gfx::Size size) { return Filled(size, Line); }
 
-gfx::Image BuiltInBottomStrip(gfx::Size size)
+gfx::Image BuiltInBottomStrip(gfx::Size size, double scale)
 {
     gfx::Image image = Filled(size, MakeColour(241, 243, 244));
-    gfx::Painter(image).FillRect({ 0, 0, image.Width(), 1 }, Line);
-    CutCorners(image, false);
+    gfx::Painter(image).FillRect({ 0, 0, image.Width(), Pixels(1, scale) }, Line);
+    CutCorners(image, false, scale);
     return image;
 }
 
-gfx::Image BuiltInHuePointer() { return Filled({ 7, 11 }, Ink); }
+gfx::Image BuiltInHuePointer(gfx::Size size) { return Filled(size, Ink); }
 
 }

@@ -40,7 +40,7 @@ colour::ColourChoice ZhuJM::ChoiceFromPicture()
 void ZhuJM::AttachShell(MainWindowShell shell)
 {
     m_shell = shell;
-    m_chrome.AttachWindow(shell.window);
+    m_chrome.AttachWindow(shell.window, shell.screen);
     m_tray.Attach(shell.window, shell.tray);
     m_hotkeys.Attach(shell.hotkeys);
 }

@@ -14,6 +14,7 @@
 #include "platform/Hotkeys.h"
 #include "platform/Http.h"
 #include "platform/ProfileFiles.h"
+#include "platform/Screen.h"
 #include "platform/ShellEvents.h"
 #include "platform/TextRenderer.h"
 #include "platform/Timers.h"
@@ -67,6 +68,8 @@ struct MainWindowShell {
     platform::Window* window = nullptr;
     platform::Tray* tray = nullptr;
     platform::Hotkeys* hotkeys = nullptr;
+    // The monitors the window may be dragged onto.
+    platform::Screen* screen = nullptr;
 };
 
 using shell::RegistrationSucceeded;

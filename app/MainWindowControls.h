@@ -1,6 +1,7 @@
 #pragma once
 // Every control of the main window, by the names the rest of the program uses for them.
 
+#include "app/BuiltInPictures.h"
 #include "ui/AlphaImage.h"
 #include "ui/CircleShape.h"
 #include "ui/Form.h"
@@ -64,6 +65,9 @@ struct MainWindowControls {
 // Creates every control on the form at the window's built-in layout, lowest first, with the
 // built-in pictures and texts a skin later replaces.
 MainWindowControls BuildMainWindow(ui::Form& form);
+
+// A panel tab's built-in picture, for a tab that no skin gives pictures.
+ui::PictureMaker BuiltInTabMaker(int tab, TabLook look, platform::TextRenderer& text);
 
 // The controls each panel shows, panel by panel.
 std::array<std::vector<ui::Control*>, PanelCount> PanelMembersOf(MainWindowControls const& controls);

@@ -21,11 +21,21 @@ ui::Placement Place(int left, int top, int width, int height)
 
 ui::Placement Place(skin::Geometry g) { return Place(g.left, g.top, g.width, g.height); }
 
-ui::AlphaImage& AddImage(ui::Form& form, std::string name, ui::Placement place, gfx::Image picture)
+ui::AlphaImage& AddImage(ui::Form& form, std::string name, ui::Placement place, ui::PictureMaker picture)
 {
     auto& image = form.Add<ui::AlphaImage>(std::move(name), std::move(picture));
     image.SetPlace(place);
     return image;
+}
+
+ui::PictureMaker Button(ButtonGlyph glyph, platform::TextRenderer& text)
+{
+    return [glyph, &text](gfx::Size size, double scale) { return BuiltInButton(size, glyph, text, scale); };
+}
+
+ui::PictureMaker Frame()
+{
+    return [](gfx::Size size, double scale) { return BuiltInFrame(size, scale); };
 }
 
 ui::Label& AddLabel(
@@ -39,16 +49,11 @@ ui::Label& AddLabel(
     return label;
 }
 
-gfx::Size SizeOf(ui::Placement place)
-{
-    return { static_cast<int>(place.width), static_cast<int>(place.height) };
-}
-
 ui::SwatchImage& AddSwatch(ui::Form& form, std::string name, ui::Placement place)
 {
     auto& swatch = form.Add<ui::SwatchImage>(std::move(name));
     swatch.SetPlace(place);
-    swatch.SetEmptyLook(MakeColour(236, 238, 241), {});
+    swatch.SetEmptyLook(MakeColour(236, 238, 241), nullptr);
     return swatch;
 }
 
@@ -56,12 +61,14 @@ void BuildHeader(ui::Form& form, MainWindowControls& c, skin::SkinDescription co
 {
     platform::TextRenderer& text = form.Text();
     ui::Placement const window = Place(0, 0, skin.backgroundWidth, skin.backgroundHeight);
-    c.bj = &AddImage(form, "bj", window, BuiltInBackground(SizeOf(window), static_cast<int>(skin.dragRegionHeight)));
+    int const titleBand = static_cast<int>(skin.dragRegionHeight);
+    c.bj = &AddImage(form, "bj", window,
+        [titleBand](gfx::Size size, double scale) { return BuiltInBackground(size, titleBand, scale); });
     c.BiaoTiLan = &AddLabel(form, "BiaoTiLan", skin.title, "取色器", 0xFFFFFF);
     ui::Placement const minimise = Place(skin.minimise.geometry);
     ui::Placement const close = Place(skin.close.geometry);
-    c.ZXHANT = &AddImage(form, "ZXHANT", minimise, BuiltInButton(SizeOf(minimise), ButtonGlyph::Minimise, text));
-    c.GBANT = &AddImage(form, "GBANT", close, BuiltInButton(SizeOf(close), ButtonGlyph::Close, text));
+    c.ZXHANT = &AddImage(form, "ZXHANT", minimise, Button(ButtonGlyph::Minimise, text));
+    c.GBANT = &AddImage(form, "GBANT", close, Button(ButtonGlyph::Close, text));
 
     c.YSK = &form.Add<ui::PictureBox>("YSK");
     c.YSK->SetPlace(Place(skin.colourBox));
@@ -69,15 +76,15 @@ void BuildHeader(ui::Form& form, MainWindowControls& c, skin::SkinDescription co
 
     ui::Placement const pick = Place(skin.pick.geometry);
     ui::Placement const capture = Place(skin.capture.geometry);
-    c.QSTBK = &AddImage(form, "QSTBK", pick, BuiltInButton(SizeOf(pick), ButtonGlyph::Pick, text));
-    c.JTTBK = &AddImage(form, "JTTBK", capture, BuiltInButton(SizeOf(capture), ButtonGlyph::Capture, text));
+    c.QSTBK = &AddImage(form, "QSTBK", pick, Button(ButtonGlyph::Pick, text));
+    c.JTTBK = &AddImage(form, "JTTBK", capture, Button(ButtonGlyph::Capture, text));
 
     static char const* const captions[4] = { "十进制", "网页色", "十六进制", "百分比" };
     NotationTexts const placeholders = PlaceholderNotationTexts();
     for (int n = 0; n < 4; ++n) {
         c.YSBQ[n] = &AddLabel(form, Indexed("YSBQ", n), skin.notationCaptions[n], captions[n]);
         ui::Placement const box = Place(skin.notationBoxes[n]);
-        c.DBSRK[n] = &AddImage(form, Indexed("DBSRK", n), box, BuiltInFrame(SizeOf(box)));
+        c.DBSRK[n] = &AddImage(form, Indexed("DBSRK", n), box, Frame());
         c.YSSR[n] = &form.Add<ui::TextBox>(Indexed("YSSR", n));
         c.YSSR[n]->SetPlace(box);
         c.YSSR[n]->SetText(placeholders[n]);
@@ -92,8 +99,7 @@ void BuildHeader(ui::Form& form, MainWindowControls& c, skin::SkinDescription co
     for (int n = 0; n < PanelCount; ++n) {
         ui::Placement const tab = Place(skin.tabs[n].geometry);
         TabLook const look = n == 0 ? TabLook::Selected : TabLook::Normal;
-        c.Mianban[n] = &AddImage(
-            form, Indexed("Mianban", n), tab, BuiltInTab(SizeOf(tab), skin::TabCaptions[n], look, text));
+        c.Mianban[n] = &AddImage(form, Indexed("Mianban", n), tab, BuiltInTabMaker(n, look, text));
     }
 }
 
@@ -136,10 +142,9 @@ void BuildAdjusterPanel(ui::Form& form, MainWindowControls& c, skin::SkinDescrip
     c.TSTK = &form.Add<ui::PictureBox>("TSTK");
     c.TSTK->SetPlace(Place(skin.hueStrip));
     c.TSTK->SetBackColour(0xFFFFFF);
-    gfx::Image pointer = BuiltInHuePointer();
-    ui::Placement const pointerPlace
-        = Place(skin.huePointerPosition.left, skin.huePointerPosition.top, pointer.Width(), pointer.Height());
-    c.TSZZ = &AddImage(form, "TSZZ", pointerPlace, std::move(pointer));
+    ui::Placement const pointerPlace = Place(
+        skin.huePointerPosition.left, skin.huePointerPosition.top, HuePointerSize.width, HuePointerSize.height);
+    c.TSZZ = &AddImage(form, "TSZZ", pointerPlace, [](gfx::Size size, double) { return BuiltInHuePointer(size); });
     c.TSZZ->SetAutoSize(true);
     c.TSYQ = &form.AddInside<ui::CircleShape>(*c.TSBK, "TSYQ");
     c.TSYQ->SetPlace({ 50, 50, 4, 4 });
@@ -153,7 +158,7 @@ void BuildHotkeyPanel(ui::Form& form, MainWindowControls& c, skin::SkinDescripti
     for (int j = 0; j < 6; ++j) {
         c.MB4BQ[j] = &AddLabel(form, Indexed("MB4BQ", j), skin.hotkeyCaptions[j], captions[j]);
         ui::Placement const input = Place(skin.hotkeyInputs[j]);
-        c.MB4DK[j] = &AddImage(form, Indexed("MB4DK", j), input, BuiltInFrame(SizeOf(input)));
+        c.MB4DK[j] = &AddImage(form, Indexed("MB4DK", j), input, Frame());
         if (j < 5) {
             c.MB4SRK[j] = &form.Add<ui::TextBox>(Indexed("MB4SRK", j));
             c.MB4SRK[j]->SetPlace(input);
@@ -168,15 +173,17 @@ void BuildHotkeyPanel(ui::Form& form, MainWindowControls& c, skin::SkinDescripti
     c.BeiZhu->SetForeColour(0x868077);
     c.BeiZhu->SetText("在输入框中按下新的组合键，然后点击保存。");
     ui::Placement const save = Place(skin.save.geometry);
-    c.BCSZAN = &AddImage(form, "BCSZAN", save, BuiltInButton(SizeOf(save), ButtonGlyph::Save, text));
+    c.BCSZAN = &AddImage(form, "BCSZAN", save, Button(ButtonGlyph::Save, text));
 }
 
 void BuildFooter(ui::Form& form, MainWindowControls& c, skin::SkinDescription const& skin)
 {
     ui::Placement const separator = Place(skin.separator);
-    c.FengGeXian = &AddImage(form, "FengGeXian", separator, BuiltInSeparator(SizeOf(separator)));
+    c.FengGeXian
+        = &AddImage(form, "FengGeXian", separator, [](gfx::Size size, double) { return BuiltInSeparator(size); });
     ui::Placement const strip = Place(skin.bottomStrip);
-    c.DBTP = &AddImage(form, "DBTP", strip, BuiltInBottomStrip(SizeOf(strip)));
+    c.DBTP = &AddImage(
+        form, "DBTP", strip, [](gfx::Size size, double scale) { return BuiltInBottomStrip(size, scale); });
     // The link text sits inside the strip as a skin places it.
     c.DBBT = &form.Add<ui::Label>("DBBT");
     c.DBBT->SetPlace({ strip.left + 10, strip.top + 2, strip.width - 10, strip.height - 4 });
@@ -198,6 +205,13 @@ void ShowFirstPanelOnly(MainWindowControls& c)
         input->SetVisible(false);
 }
 
+}
+
+ui::PictureMaker BuiltInTabMaker(int tab, TabLook look, platform::TextRenderer& text)
+{
+    return [tab, look, &text](gfx::Size size, double scale) {
+        return BuiltInTab(size, skin::TabCaptions[tab], look, text, scale);
+    };
 }
 
 MainWindowControls BuildMainWindow(ui::Form& form)

@@ -26,7 +26,7 @@ std::array<std::vector<ui::Control*>, PanelCount> PanelMembersOf(MainWindowContr
 skin::Chrome ZhuJM::MakeChrome()
 {
     MainWindowControls& c = m_controls;
-    skin::ChromeControls controls { *c.bj, *c.BiaoTiLan, *c.ZXHANT, *c.GBANT, *c.QSTBK, *c.JTTBK, *c.BCSZAN,
+    skin::ChromeControls controls { m_form, *c.bj, *c.BiaoTiLan, *c.ZXHANT, *c.GBANT, *c.QSTBK, *c.JTTBK, *c.BCSZAN,
         { c.Mianban[0], c.Mianban[1], c.Mianban[2], c.Mianban[3] }, *c.DBBT, *c.DBTP };
     skin::ChromeActions actions;
     actions.minimise = [this] { HideToTray(); };
@@ -39,12 +39,10 @@ skin::Chrome ZhuJM::MakeChrome()
     };
     actions.switchPanel = [this](int from, int to) { SwitchPanel(from, to); };
     actions.drawTab = [this](int index, skin::Look look) {
-        ui::AlphaImage& tab = *m_controls.Mianban[index];
-        gfx::Size const size { tab.PixelBounds().width, tab.PixelBounds().height };
         TabLook const drawn = look == skin::Look::Pressed ? TabLook::Selected
             : look == skin::Look::Hover                   ? TabLook::Hover
                                                           : TabLook::Normal;
-        tab.SetBuiltInPicture(BuiltInTab(size, skin::TabCaptions[index], drawn, m_form.Text()));
+        m_controls.Mianban[index]->SetBuiltInPicture(BuiltInTabMaker(index, drawn, m_form.Text()));
     };
     // The built-in layout's drag region: the title band left of the two buttons.
     skin::SkinDescription const& builtIn = skin::DefaultSkinDescription();

@@ -182,13 +182,14 @@ void ZhuJM::LayOutGrid(skin::SwatchGrid const& grid, ui::SwatchImage* const* swa
         if (!skin::SwatchPlaceOf(grid, j))
             return;
     }
-    auto const placeholder = gfx::LoadImageFile(m_skin.folder + grid.placeholder, &m_form.Images().Budget());
+    // One decoded picture, charged once, shows in every swatch.
+    auto const placeholder = m_form.Images().Load(m_skin.folder + grid.placeholder);
     for (int j = 0; j < count; ++j) {
         auto const place = *skin::SwatchPlaceOf(grid, j);
         int const side = Length(place.size);
         swatches[j]->SetPlace({ static_cast<float>(place.left), static_cast<float>(place.top),
             static_cast<float>(side), static_cast<float>(side) });
-        swatches[j]->SetEmptyLook(swatches[j]->EmptyBackColour(), placeholder ? placeholder->Clone() : gfx::Image());
+        swatches[j]->SetEmptyLook(swatches[j]->EmptyBackColour(), placeholder);
     }
 }
 

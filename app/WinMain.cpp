@@ -30,7 +30,9 @@ namespace {
 
 using namespace platform::win32;
 
-FormWindowOptions const SkinnedWindow { .frameless = true, .colourKey = true, .keyColour = TransparentKeyColour, .position = {} };
+FormWindowOptions const SkinnedWindow {
+    .frameless = true, .colourKey = true, .keyColour = TransparentKeyColour, .position = {}, .dpi = {}
+};
 
 // The main window's own window with what hangs on its handle. They go before the portable main
 // window they report to, the tray icon and the hotkeys before the window they are tied to.
@@ -81,8 +83,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     WinHttpClient http(uiThread);
     Win32Browser browser;
     Win32CodePage codePage;
-    AppIcon const bigIcon(32);
-    AppIcon const smallIcon(16);
+    // The tray and the taskbar are on the primary monitor: icons of its scale.
+    int const primaryDpi = MonitorDpiOf(nullptr);
+    AppIcon const bigIcon(LargeIconSide(primaryDpi));
+    AppIcon const smallIcon(SmallIconSide(primaryDpi));
     MainWindowParts main;
 
     Win32Screen screen;
@@ -124,7 +128,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
             main.hotkeys = std::make_unique<Win32Hotkeys>(handle);
             main.window->SetShell(&zhuJM);
             main.window->SetLinkOpener(&browser);
-            return app::MainWindowShell { main.window.get(), main.tray.get(), main.hotkeys.get() };
+            return app::MainWindowShell { main.window.get(), main.tray.get(), main.hotkeys.get(), &screen };
         } };
 
     app::Startup startup(services, platform);

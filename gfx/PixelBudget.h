@@ -31,6 +31,13 @@ public:
         return true;
     }
 
+    // Pixels taken earlier and now let go (a copy made for one screen scale, dropped at the next).
+    constexpr void Give(std::int64_t pixels)
+    {
+        if (pixels > 0)
+            m_left += pixels;
+    }
+
 private:
     std::int64_t m_left;
 };

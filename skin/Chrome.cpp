@@ -129,25 +129,31 @@ void Chrome::WireTab(int index)
 void Chrome::WireDrag(ui::Control& control)
 {
     control.OnMouseDown = [this, &control](ui::MouseEvent const& e) {
+        // The press in window units: the control's corner in device pixels, plus its own units.
+        double const scale = m_controls.form.Scale();
         gfx::Rect const bounds = control.PixelBounds();
-        float const windowX = static_cast<float>(bounds.x) + e.x;
-        float const windowY = static_cast<float>(bounds.y) + e.y;
+        double const windowX = bounds.x / scale + e.x;
+        double const windowY = bounds.y / scale + e.y;
         if (!(windowX < m_dragWidth && windowY < m_dragHeight))
             return;
-        if (e.button == ui::LeftButton)
+        if (e.button == ui::LeftButton) {
             m_dragStart = gfx::Point { static_cast<int>(std::nearbyint(e.x)), static_cast<int>(std::nearbyint(e.y)) };
-        else
+            m_deskCorner = m_screen ? m_screen->Layout().bounds.Location() : gfx::Point {};
+        } else {
             m_dragStart.reset();
+        }
     };
     control.OnMouseMove = [this, &control](ui::MouseEvent const& e) {
         if (&control == &m_controls.background && m_controls.link.ForeColour() == LinkHoverColour)
             m_controls.link.SetForeColour(LinkColour);
         if (!m_dragStart || !m_window)
             return;
+        // The way in units, as the screen's pixels at the form's scale.
+        double const scale = m_controls.form.Scale();
         gfx::Point position = m_window->Position();
-        position.x += static_cast<int>(std::nearbyint(e.x)) - m_dragStart->x;
-        position.y += static_cast<int>(std::nearbyint(e.y)) - m_dragStart->y;
-        m_window->MoveTo({ std::max(position.x, 0), std::max(position.y, 0) });
+        position.x = gfx::SaturatedInt(position.x + std::llround((double { e.x } - m_dragStart->x) * scale));
+        position.y = gfx::SaturatedInt(position.y + std::llround((double { e.y } - m_dragStart->y) * scale));
+        m_window->MoveTo({ std::max(position.x, m_deskCorner.x), std::max(position.y, m_deskCorner.y) });
     };
     control.OnMouseUp = [this](ui::MouseEvent const&) { m_dragStart.reset(); };
 }

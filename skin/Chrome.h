@@ -3,10 +3,15 @@
 // that show a hover and a pressed picture and start their actions, the four panel tabs, the
 // title area that drags the window, and the link text in the bottom strip that lights up under
 // the pointer. What the buttons and tabs do beyond their pictures is the window's business.
+// The drag moves the window by the pointer's way in window units at the form's scale, and never
+// further left or up than the desk's corner, so the window can go onto any monitor but is never
+// lost off the virtual screen.
 
+#include "platform/Screen.h"
 #include "platform/Window.h"
 #include "skin/SkinDescription.h"
 #include "ui/AlphaImage.h"
+#include "ui/Form.h"
 #include "ui/Label.h"
 
 #include <array>
@@ -31,6 +36,8 @@ struct ButtonLook {
 };
 
 struct ChromeControls {
+    // The form they are on, for its scale.
+    ui::Form const& form;
     ui::Control& background;
     ui::Control& title;
     ui::AlphaImage& minimise;
@@ -61,8 +68,12 @@ public:
     Chrome(Chrome const&) = delete;
     Chrome& operator=(Chrome const&) = delete;
 
-    // The window the title area moves.
-    void AttachWindow(platform::Window* window) { m_window = window; }
+    // The window the title area moves, on the desk of that screen (at 0, 0 without one).
+    void AttachWindow(platform::Window* window, platform::Screen* screen)
+    {
+        m_window = window;
+        m_screen = screen;
+    }
     // The skin's pictures for every button and tab, and its drag region; each shows its normal look.
     void ApplySkin(std::string const& folder, SkinDescription const& skin);
 
@@ -85,6 +96,7 @@ private:
     ChromeControls m_controls;
     ChromeActions m_actions;
     platform::Window* m_window = nullptr;
+    platform::Screen* m_screen = nullptr;
     Button m_minimise;
     Button m_close;
     Button m_pick;
@@ -95,8 +107,10 @@ private:
     int m_currentPanel = 0;
     float m_dragWidth;
     float m_dragHeight;
-    // Where the press that started a drag was, in the pressed control's pixels.
+    // Where the press that started a drag was, in the pressed control's units.
     std::optional<gfx::Point> m_dragStart;
+    // The virtual screen's top-left corner when the drag started: the window stops there.
+    gfx::Point m_deskCorner;
 };
 
 }

@@ -13,7 +13,13 @@ gfx::Image const NoPicture;
 
 AlphaImage::AlphaImage(std::string name, gfx::Image builtIn)
     : Control(ControlKind::AlphaImage, std::move(name))
-    , m_builtIn(std::move(builtIn))
+    , m_builtIn(std::make_shared<gfx::Image const>(std::move(builtIn)))
+{
+}
+
+AlphaImage::AlphaImage(std::string name, PictureMaker builtIn)
+    : Control(ControlKind::AlphaImage, std::move(name))
+    , m_maker(std::move(builtIn))
 {
 }
 
@@ -39,30 +45,65 @@ bool AlphaImage::SetImageFile(std::string const& path)
 
 void AlphaImage::SetBuiltInPicture(gfx::Image picture)
 {
-    m_builtIn = std::move(picture);
+    m_builtIn = std::make_shared<gfx::Image const>(std::move(picture));
+    m_maker = nullptr;
+    m_made = gfx::Image();
     m_file.clear();
     m_fileLoaded = false;
     m_filePicture.reset();
     Changed();
 }
 
+void AlphaImage::SetBuiltInPicture(PictureMaker maker)
+{
+    m_builtIn.reset();
+    m_maker = std::move(maker);
+    m_made = gfx::Image();
+    m_file.clear();
+    m_fileLoaded = false;
+    m_filePicture.reset();
+    Changed();
+}
+
+gfx::Image const& AlphaImage::MadeFor(gfx::Size pixels) const
+{
+    if (m_made.Size() != pixels || m_madeScale != Scale()) {
+        m_made = pixels.IsEmpty() ? gfx::Image() : m_maker(pixels, Scale());
+        m_madeScale = Scale();
+    }
+    return m_made;
+}
+
 gfx::Image const& AlphaImage::Picture() const
 {
-    if (!m_fileLoaded)
-        return m_builtIn;
-    return m_filePicture ? *m_filePicture : NoPicture;
+    if (m_fileLoaded)
+        return m_filePicture ? *m_filePicture : NoPicture;
+    if (m_maker)
+        return MadeFor(PixelBounds().Size());
+    return m_builtIn ? *m_builtIn : NoPicture;
 }
+
+void AlphaImage::ScaleChanged() { m_made = gfx::Image(); }
 
 void AlphaImage::Paint(gfx::Painter& painter, platform::TextRenderer&)
 {
+    gfx::Rect const bounds = PixelBounds();
+    std::shared_ptr<gfx::Image const> const& shared = m_fileLoaded ? m_filePicture : m_builtIn;
     gfx::Image const& picture = Picture();
     if (picture.IsEmpty())
         return;
-    gfx::Rect const bounds = PixelBounds();
-    if (bounds.Size() == picture.Size())
+    if (bounds.Size() == picture.Size()) {
         painter.BlendAlpha(bounds.Location(), picture, picture.Bounds());
-    else
-        painter.StretchBlendAlpha(bounds, picture, picture.Bounds());
+        return;
+    }
+    // At one pixel per unit a skin picture of another size is stretched as it always was.
+    if (Scale() != 1.0 && shared && OwningForm()) {
+        if (auto const copy = OwningForm()->Images().Scaled(shared, bounds.Size())) {
+            painter.BlendAlpha(bounds.Location(), *copy, copy->Bounds());
+            return;
+        }
+    }
+    painter.StretchBlendAlpha(bounds, picture, picture.Bounds());
 }
 
 }

@@ -24,7 +24,10 @@ void CircleShape::Paint(gfx::Painter& painter, platform::TextRenderer&)
     if (diameter <= 0)
         return;
     gfx::Point const centre { bounds.x + bounds.width / 2, bounds.y + bounds.height / 2 };
-    painter.DrawCircle(centre, std::max(0, (diameter - 1) / 2), m_borderColour);
+    int const radius = std::max(0, (diameter - 1) / 2);
+    // The outline is a unit wide at the form's scale.
+    for (int i = 0; i < LineWidth() && i <= radius; ++i)
+        painter.DrawCircle(centre, radius - i, m_borderColour);
 }
 
 }

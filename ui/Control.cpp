@@ -3,6 +3,7 @@
 #include "ui/Form.h"
 #include "ui/PictureBox.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
@@ -63,19 +64,47 @@ void Control::SetTooltip(std::string text)
     Changed();
 }
 
+double Control::Scale() const { return m_form ? m_form->Scale() : 1.0; }
+
+int Control::LineWidth() const { return m_form ? m_form->LineWidth() : 1; }
+
+namespace {
+
+// The pixel edge nearest to a position; the same whichever side of 0 it lies.
+int Edge(double value) { return RoundToPixel(std::floor(value + 0.5)); }
+
+// Edges, not sizes, are rounded: two controls that meet in units meet in pixels too.
+gfx::Rect EdgesAt(Placement const& place, double scale)
+{
+    int const left = Edge(place.left * scale);
+    int const top = Edge(place.top * scale);
+    int const right = Edge((double { place.left } + place.width) * scale);
+    int const bottom = Edge((double { place.top } + place.height) * scale);
+    return { left, top, std::max(0, right - left), std::max(0, bottom - top) };
+}
+
+}
+
 gfx::Rect Control::PixelBounds() const
 {
     if (m_container)
         return m_container->UserRectToWindow(m_place);
-    return { RoundToPixel(m_place.left), RoundToPixel(m_place.top), RoundToPixel(m_place.width),
-        RoundToPixel(m_place.height) };
+    return EdgesAt(m_place, Scale());
+}
+
+gfx::Rect Control::UnitBounds() const
+{
+    if (m_container)
+        return m_container->UserRectToUnits(m_place);
+    return EdgesAt(m_place, 1.0);
 }
 
 void Control::ToOwnUnits(gfx::Point windowPixel, float& x, float& y) const
 {
     gfx::Rect const bounds = PixelBounds();
-    x = static_cast<float>(windowPixel.x - bounds.x);
-    y = static_cast<float>(windowPixel.y - bounds.y);
+    double const scale = Scale();
+    x = static_cast<float>((windowPixel.x - bounds.x) / scale);
+    y = static_cast<float>((windowPixel.y - bounds.y) / scale);
 }
 
 }

@@ -2,8 +2,9 @@
 // A control of a form: its place, its visibility and its events. Controls are windowless and
 // painted by the form into its back buffer, except the editable ones (text box, check box, combo
 // box) and the web browser box, which the platform shows as native children mirrored from the
-// model. Positions are in the units of the container: window pixels for controls placed on the
-// form, the user scale of a picture box for controls placed inside one.
+// model. Positions are in the units of the container: window units (pixels of a 96-DPI screen)
+// for controls placed on the form, the user scale of a picture box for controls placed inside one.
+// What is drawn and hit lies in device pixels, at the form's scale.
 
 #include "gfx/Geometry.h"
 #include "gfx/Painter.h"
@@ -58,17 +59,22 @@ public:
     void SetTooltip(std::string text);
 
     PictureBox* Container() const { return m_container; }
-    // The control's rectangle in window pixels.
-    gfx::Rect PixelBounds() const;
+    // The control's rectangle in the window's device pixels.
+    virtual gfx::Rect PixelBounds() const;
+    // The same at one pixel per unit, as the model sees it.
+    gfx::Rect UnitBounds() const;
 
-    // Windowless controls paint here, in window pixels, clipped to their container.
+    // Windowless controls paint here, in device pixels, clipped to their container.
     virtual void Paint(gfx::Painter&, platform::TextRenderer&) { }
     // Native controls are shown by the platform, not painted.
     virtual bool IsNative() const { return false; }
     // Whether the pointer over this control is the control's: a shape lets it through.
     virtual bool TakesPointer() const { return true; }
-    // A window-pixel position in the control's own units (pixels from its corner, or a scale).
+    // A device-pixel position in the window in the control's own units (units from its corner,
+    // or a picture box's scale).
     virtual void ToOwnUnits(gfx::Point windowPixel, float& x, float& y) const;
+    // The form's scale changed: whatever was fitted or drawn for the old one is done again.
+    virtual void ScaleChanged() { }
 
     std::function<void(MouseEvent const&)> OnMouseDown;
     std::function<void(MouseEvent const&)> OnMouseMove;
@@ -87,6 +93,10 @@ protected:
     // A change to what the control shows: the form repaints, and mirrors native controls.
     void Changed();
     Form* OwningForm() const { return m_form; }
+    // The owning form's scale; 1 before the control belongs to a form.
+    double Scale() const;
+    // Device pixels a line a unit wide takes.
+    int LineWidth() const;
     // Called once the control belongs to a form.
     virtual void AddedToForm() { }
 

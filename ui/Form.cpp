@@ -2,7 +2,18 @@
 
 #include "ui/PictureBox.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace ui {
+
+namespace {
+
+// Beyond any screen, and kept from dividing by nothing.
+constexpr int LowestDpi = 24;
+constexpr int HighestDpi = 960;
+
+}
 
 Form::Form(platform::TextRenderer& text)
     : m_text(text)
@@ -30,6 +41,39 @@ void Form::SetSize(gfx::Size size)
 {
     m_size = size;
     RequestRepaint();
+}
+
+void Form::SetDpi(int dpi)
+{
+    dpi = std::clamp(dpi, LowestDpi, HighestDpi);
+    if (dpi == m_dpi)
+        return;
+    m_dpi = dpi;
+    // Copies made for the old scale are of no use at the new one.
+    m_images.DropScaledCopies();
+    for (auto const& control : m_controls)
+        control->ScaleChanged();
+    for (auto const& control : m_controls) {
+        if (control->IsNative() && m_host)
+            m_host->NativeControlChanged(*control);
+    }
+    RequestRepaint();
+}
+
+gfx::Size Form::PixelSizeAt(int dpi) const
+{
+    double const scale = std::clamp(dpi, LowestDpi, HighestDpi) / static_cast<double>(platform::DefaultDpi);
+    return { RoundToPixel(std::floor(m_size.width * scale + 0.5)), RoundToPixel(std::floor(m_size.height * scale + 0.5)) };
+}
+
+int Form::PixelEdge(double units) const { return RoundToPixel(std::floor(units * Scale() + 0.5)); }
+
+int Form::LineWidth() const { return std::max(1, PixelEdge(1)); }
+
+platform::Font Form::ScaledFont(platform::Font font) const
+{
+    font.dpi = static_cast<int>(std::lround(font.dpi * Scale()));
+    return font;
 }
 
 void Form::SetBackColour(Colour colour)

@@ -3,6 +3,10 @@
 // a back buffer, and routes plain pointer and key events to them: hit test topmost first among
 // shown controls, enter and leave when the control under the pointer changes, and capture from
 // a press until its release so that move and release go to the pressed control.
+//
+// Places and sizes are units of a 96-DPI screen, as a skin gives them. The form shows at the DPI
+// of its monitor: controls are drawn and hit in device pixels of that scale, with their edges
+// rounded so that neighbours stay neighbours, and report the pointer in their own units.
 
 #include "ui/Control.h"
 #include "ui/ImageCache.h"
@@ -50,8 +54,24 @@ public:
 
     std::vector<std::unique_ptr<Control>> const& Controls() const { return m_controls; }
 
+    // In units.
     gfx::Size Size() const { return m_size; }
     void SetSize(gfx::Size size);
+
+    // Pixels per inch of the screen the form shows on; 96 draws one pixel per unit.
+    int Dpi() const { return m_dpi; }
+    double Scale() const { return m_dpi / static_cast<double>(platform::DefaultDpi); }
+    // Every control is redrawn, refitted and placed again for the new scale.
+    void SetDpi(int dpi);
+    // The form's size in device pixels, at its DPI or at another.
+    gfx::Size PixelSize() const { return PixelSizeAt(m_dpi); }
+    gfx::Size PixelSizeAt(int dpi) const;
+    // A position in units as the device pixel edge nearest to it.
+    int PixelEdge(double units) const;
+    // Lines a unit wide (borders, outlines), in device pixels: never thinner than one.
+    int LineWidth() const;
+    // A font described for 96 DPI, as drawn at the form's scale.
+    platform::Font ScaledFont(platform::Font font) const;
     Colour BackColour() const { return m_backColour; }
     void SetBackColour(Colour colour);
     std::string const& Caption() const { return m_caption; }
@@ -105,6 +125,7 @@ private:
     ImageCache m_images;
     std::vector<std::unique_ptr<Control>> m_controls;
     gfx::Size m_size;
+    int m_dpi = platform::DefaultDpi;
     Colour m_backColour = 0xF0F0F0;
     std::string m_caption;
     FormHost* m_host = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/ImageCache.h"
 
 #include "gfx/ImageDecoder.h"
+#include "gfx/Resample.h"
 
 namespace ui {
 
@@ -14,6 +15,46 @@ std::shared_ptr<gfx::Image const> ImageCache::Load(std::string const& path)
     auto shared = std::make_shared<gfx::Image const>(std::move(*image));
     m_decoded.emplace(path, shared);
     return shared;
+}
+
+std::shared_ptr<gfx::Image const> ImageCache::Scaled(std::shared_ptr<gfx::Image const> const& picture, gfx::Size size)
+{
+    if (!picture || picture->IsEmpty() || size.IsEmpty())
+        return nullptr;
+    DropScaledCopiesOfGonePictures();
+    auto const key = std::tuple { picture.get(), size.width, size.height };
+    if (auto const found = m_scaled.find(key); found != m_scaled.end())
+        return found->second.copy;
+    std::int64_t const pixels = std::int64_t { size.width } * size.height;
+    if (!m_budget.Take(pixels))
+        return nullptr;
+    auto copy = gfx::Resampled(*picture, picture->Bounds(), size);
+    if (!copy) {
+        m_budget.Give(pixels);
+        return nullptr;
+    }
+    auto shared = std::make_shared<gfx::Image const>(std::move(*copy));
+    m_scaled.emplace(key, ScaledCopy { picture, shared, pixels });
+    return shared;
+}
+
+void ImageCache::DropScaledCopies()
+{
+    for (auto const& [key, scaled] : m_scaled)
+        m_budget.Give(scaled.charge);
+    m_scaled.clear();
+}
+
+void ImageCache::DropScaledCopiesOfGonePictures()
+{
+    for (auto it = m_scaled.begin(); it != m_scaled.end();) {
+        if (it->second.picture.expired()) {
+            m_budget.Give(it->second.charge);
+            it = m_scaled.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 }

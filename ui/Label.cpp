@@ -2,6 +2,8 @@
 
 #include "ui/Form.h"
 
+#include <algorithm>
+
 namespace ui {
 
 Label::Label(std::string name)
@@ -67,15 +69,32 @@ void Label::SetAutoSize(bool autoSize)
 
 void Label::AddedToForm() { FitText(); }
 
+void Label::ScaleChanged() { FitText(); }
+
 void Label::FitText()
 {
     if (!m_autoSize || !OwningForm())
         return;
-    gfx::Size const size = OwningForm()->Text().MeasureText(m_text, m_style.font);
+    Form const& form = *OwningForm();
+    m_fitted = form.Text().MeasureText(m_text, form.ScaledFont(m_style.font));
+    double const scale = form.Scale();
     Placement place = Place();
-    place.width = static_cast<float>(size.width);
-    place.height = static_cast<float>(size.height);
+    place.width = static_cast<float>(m_fitted.width / scale);
+    place.height = static_cast<float>(m_fitted.height / scale);
     SetPlace(place);
+    // The size in units is the text's at this scale: a change of scale alone is a change too.
+    Changed();
+}
+
+gfx::Rect Label::PixelBounds() const
+{
+    gfx::Rect bounds = Control::PixelBounds();
+    // Edges rounded at the scale may take a pixel off the measured text: never cut it.
+    if (m_autoSize) {
+        bounds.width = std::max(bounds.width, m_fitted.width);
+        bounds.height = std::max(bounds.height, m_fitted.height);
+    }
+    return bounds;
 }
 
 void Label::Paint(gfx::Painter& painter, platform::TextRenderer& text)
@@ -90,8 +109,11 @@ void Label::Paint(gfx::Painter& painter, platform::TextRenderer& text)
         return;
     // The renderer draws on the image itself, so it takes device coordinates.
     gfx::Point const offset = painter.Translation();
+    platform::TextStyle style = m_style;
+    if (OwningForm())
+        style.font = OwningForm()->ScaledFont(style.font);
     text.DrawText(painter.Target(), bounds.Translated(offset.x, offset.y), clip.Translated(offset.x, offset.y),
-        m_text, m_style);
+        m_text, style);
 }
 
 }

@@ -1,6 +1,8 @@
 #pragma once
 // A text label painted into the window: a caption, the hint, the link text, the note. With a
 // transparent background it shows the skin beneath; with automatic size it takes its text's size.
+// Its font is described for a 96-DPI screen and drawn at the form's scale, never stretched; a
+// label sized to its text is as large as the text drawn at that scale.
 
 #include "ui/Control.h"
 
@@ -26,6 +28,8 @@ public:
 
     void SetAutoSize(bool autoSize);
 
+    gfx::Rect PixelBounds() const override;
+    void ScaleChanged() override;
     void Paint(gfx::Painter& painter, platform::TextRenderer& text) override;
 
 private:
@@ -36,6 +40,8 @@ private:
     platform::TextStyle m_style;
     Colour m_backColour = NoColour;
     bool m_autoSize = false;
+    // The text's size in device pixels when last fitted.
+    gfx::Size m_fitted;
 };
 
 }

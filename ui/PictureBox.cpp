@@ -1,5 +1,8 @@
 #include "ui/PictureBox.h"
 
+#include "gfx/Resample.h"
+#include "ui/Form.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -10,6 +13,11 @@ namespace {
 // Whole pixel of a scaled position. A position made from a pixel by the reverse mapping must come
 // back to that pixel, so rounding noise just below a whole number counts as the whole number.
 int FloorPixel(double value) { return RoundToPixel(std::floor(value + 1e-4)); }
+
+gfx::Rect Deflated(gfx::Rect rect, int by)
+{
+    return { rect.x + by, rect.y + by, std::max(0, rect.width - 2 * by), std::max(0, rect.height - 2 * by) };
+}
 
 }
 
@@ -26,9 +34,9 @@ void PictureBox::SetBackColour(Colour colour)
     Clear();
 }
 
-void PictureBox::SetBorderWidth(int pixels)
+void PictureBox::SetBorderWidth(int units)
 {
-    m_borderWidth = std::clamp(pixels, 0, 8);
+    m_borderWidth = std::clamp(units, 0, 8);
     ResizePicture();
     Changed();
 }
@@ -39,14 +47,18 @@ void PictureBox::SetPlace(Placement place)
     ResizePicture();
 }
 
-gfx::Size PictureBox::InnerSize() const { return InnerBounds().Size(); }
-
-gfx::Rect PictureBox::InnerBounds() const
+int PictureBox::PixelBorder() const
 {
-    gfx::Rect const bounds = PixelBounds();
-    return { bounds.x + m_borderWidth, bounds.y + m_borderWidth, std::max(0, bounds.width - 2 * m_borderWidth),
-        std::max(0, bounds.height - 2 * m_borderWidth) };
+    if (m_borderWidth == 0)
+        return 0;
+    return std::max(1, static_cast<int>(std::floor(m_borderWidth * Scale() + 0.5)));
 }
+
+gfx::Rect PictureBox::InnerUnitBounds() const { return Deflated(UnitBounds(), m_borderWidth); }
+
+gfx::Size PictureBox::InnerSize() const { return InnerUnitBounds().Size(); }
+
+gfx::Rect PictureBox::InnerBounds() const { return Deflated(PixelBounds(), PixelBorder()); }
 
 void PictureBox::ResizePicture()
 {
@@ -57,11 +69,28 @@ void PictureBox::ResizePicture()
     auto resized = gfx::Image::Create(inner.width, inner.height, gfx::PixelFromColour(m_backColour));
     if (!resized) {
         m_picture = gfx::Image();
-        return;
+    } else {
+        gfx::Painter(*resized).Blit({ 0, 0 }, m_picture, m_picture.Bounds());
+        m_picture = std::move(*resized);
     }
-    gfx::Painter(*resized).Blit({ 0, 0 }, m_picture, m_picture.Bounds());
-    m_picture = std::move(*resized);
+    PictureChanged();
 }
+
+void PictureBox::PictureChanged()
+{
+    m_shownStale = true;
+    Changed();
+}
+
+void PictureBox::DropShownCopy()
+{
+    if (m_shownCharge > 0 && OwningForm())
+        OwningForm()->Images().Budget().Give(m_shownCharge);
+    m_shownCharge = 0;
+    m_shown = gfx::Image();
+}
+
+void PictureBox::ScaleChanged() { DropShownCopy(); }
 
 void PictureBox::SetScale(float left, float top, float right, float bottom)
 {
@@ -86,53 +115,85 @@ float PictureBox::ScaleHeight() const
     return m_scaled ? m_scaleBottom - m_scaleTop : static_cast<float>(InnerSize().height);
 }
 
+double PictureBox::PictureX(float x, int pixels) const
+{
+    if (!m_scaled)
+        return x;
+    return (double { x } - m_scaleLeft) * pixels / (double { m_scaleRight } - m_scaleLeft);
+}
+
+double PictureBox::PictureY(float y, int pixels) const
+{
+    if (!m_scaled)
+        return y;
+    return (double { y } - m_scaleTop) * pixels / (double { m_scaleBottom } - m_scaleTop);
+}
+
+double PictureBox::PictureLength(float length, bool horizontal, int pixels) const
+{
+    if (!m_scaled)
+        return length;
+    double const units = horizontal ? double { m_scaleRight } - m_scaleLeft : double { m_scaleBottom } - m_scaleTop;
+    return std::fabs(double { length } * pixels / units);
+}
+
 gfx::Point PictureBox::UserToPicture(float x, float y) const { return ToPicture(x, y, InnerSize()); }
 
 gfx::Point PictureBox::ToPicture(float x, float y, gfx::Size inner) const
 {
-    if (!m_scaled)
-        return { FloorPixel(x), FloorPixel(y) };
-    double const px = (double { x } - m_scaleLeft) * inner.width / (double { m_scaleRight } - m_scaleLeft);
-    double const py = (double { y } - m_scaleTop) * inner.height / (double { m_scaleBottom } - m_scaleTop);
-    return { FloorPixel(px), FloorPixel(py) };
+    return { FloorPixel(PictureX(x, inner.width)), FloorPixel(PictureY(y, inner.height)) };
 }
 
 int PictureBox::ToPixels(float length, bool horizontal, gfx::Size inner) const
 {
-    if (!m_scaled)
-        return RoundToPixel(length);
-    double const pixels = horizontal ? inner.width : inner.height;
-    double const units = horizontal ? double { m_scaleRight } - m_scaleLeft : double { m_scaleBottom } - m_scaleTop;
-    return RoundToPixel(std::fabs(length * pixels / units));
+    return RoundToPixel(PictureLength(length, horizontal, horizontal ? inner.width : inner.height));
 }
 
-gfx::Rect PictureBox::UserRectToWindow(Placement place) const
+gfx::Rect PictureBox::UserRectToUnits(Placement place) const
 {
-    gfx::Rect const inner = InnerBounds();
+    gfx::Rect const inner = InnerUnitBounds();
     gfx::Point const corner = ToPicture(place.left, place.top, inner.Size());
     return gfx::Rect { corner.x, corner.y, ToPixels(place.width, true, inner.Size()),
         ToPixels(place.height, false, inner.Size()) }
         .Translated(inner.x, inner.y);
 }
 
+gfx::Rect PictureBox::UserRectToWindow(Placement place) const
+{
+    // Through the picture's pixels to the shown area's: at one pixel per unit both are the same.
+    gfx::Size const picture = InnerSize();
+    gfx::Rect const inner = InnerBounds();
+    double const across = picture.width > 0 ? static_cast<double>(inner.width) / picture.width : Scale();
+    double const down = picture.height > 0 ? static_cast<double>(inner.height) / picture.height : Scale();
+    return gfx::Rect { FloorPixel(PictureX(place.left, picture.width) * across),
+        FloorPixel(PictureY(place.top, picture.height) * down),
+        RoundToPixel(PictureLength(place.width, true, picture.width) * across),
+        RoundToPixel(PictureLength(place.height, false, picture.height) * down) }
+        .Translated(inner.x, inner.y);
+}
+
 void PictureBox::ToOwnUnits(gfx::Point windowPixel, float& x, float& y) const
 {
+    gfx::Size const picture = InnerSize();
     gfx::Rect const inner = InnerBounds();
-    double const px = windowPixel.x - inner.x;
-    double const py = windowPixel.y - inner.y;
-    if (!m_scaled || inner.IsEmpty()) {
+    // The pixel of the picture under the device pixel, then that in user units.
+    double const px = inner.width > 0 ? static_cast<double>(windowPixel.x - inner.x) * picture.width / inner.width
+                                      : (windowPixel.x - inner.x) / Scale();
+    double const py = inner.height > 0 ? static_cast<double>(windowPixel.y - inner.y) * picture.height / inner.height
+                                       : (windowPixel.y - inner.y) / Scale();
+    if (!m_scaled || picture.IsEmpty()) {
         x = static_cast<float>(px);
         y = static_cast<float>(py);
         return;
     }
-    x = static_cast<float>(m_scaleLeft + px * (double { m_scaleRight } - m_scaleLeft) / inner.width);
-    y = static_cast<float>(m_scaleTop + py * (double { m_scaleBottom } - m_scaleTop) / inner.height);
+    x = static_cast<float>(m_scaleLeft + px * (double { m_scaleRight } - m_scaleLeft) / picture.width);
+    y = static_cast<float>(m_scaleTop + py * (double { m_scaleBottom } - m_scaleTop) / picture.height);
 }
 
 void PictureBox::Clear()
 {
     m_picture.Fill(gfx::PixelFromColour(m_backColour));
-    Changed();
+    PictureChanged();
 }
 
 void PictureBox::DrawLine(float x1, float y1, float x2, float y2, Colour colour)
@@ -141,7 +202,7 @@ void PictureBox::DrawLine(float x1, float y1, float x2, float y2, Colour colour)
         return;
     gfx::Size const inner = m_picture.Size();
     gfx::Painter(m_picture).DrawLine(ToPicture(x1, y1, inner), ToPicture(x2, y2, inner), colour);
-    Changed();
+    PictureChanged();
 }
 
 void PictureBox::FillCircle(float x, float y, float radius, Colour colour)
@@ -150,7 +211,7 @@ void PictureBox::FillCircle(float x, float y, float radius, Colour colour)
         return;
     gfx::Size const inner = m_picture.Size();
     gfx::Painter(m_picture).FillCircle(ToPicture(x, y, inner), ToPixels(radius, true, inner), colour);
-    Changed();
+    PictureChanged();
 }
 
 void PictureBox::DrawRect(float x1, float y1, float x2, float y2, Colour colour)
@@ -162,14 +223,14 @@ void PictureBox::DrawRect(float x1, float y1, float x2, float y2, Colour colour)
     gfx::Point const b = ToPicture(x2, y2, inner);
     gfx::Rect const rect { std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x) + 1, std::abs(b.y - a.y) + 1 };
     gfx::Painter(m_picture).DrawRect(rect, colour);
-    Changed();
+    PictureChanged();
 }
 
 void PictureBox::SetPicture(gfx::Image const& picture)
 {
     Clear();
     gfx::Painter(m_picture).Blit({ 0, 0 }, picture, picture.Bounds());
-    Changed();
+    PictureChanged();
 }
 
 void PictureBox::PaintPicture(gfx::Image const& picture, float x, float y, float width, float height,
@@ -179,7 +240,7 @@ void PictureBox::PaintPicture(gfx::Image const& picture, float x, float y, float
     gfx::Point const corner = ToPicture(x, y, inner);
     gfx::Rect const dst { corner.x, corner.y, ToPixels(width, true, inner), ToPixels(height, false, inner) };
     gfx::Painter(m_picture).StretchBlit(dst, picture, srcRect);
-    Changed();
+    PictureChanged();
 }
 
 Colour PictureBox::PointColour(float x, float y) const
@@ -191,12 +252,34 @@ Colour PictureBox::PointColour(float x, float y) const
 void PictureBox::Paint(gfx::Painter& painter, platform::TextRenderer&)
 {
     gfx::Rect const bounds = PixelBounds();
-    for (int i = 0; i < m_borderWidth; ++i) {
-        gfx::Rect const ring { bounds.x + i, bounds.y + i, bounds.width - 2 * i, bounds.height - 2 * i };
-        painter.DrawRect(ring, i == 0 ? 0xA0A0A0 : 0x696969);
-    }
+    int const border = PixelBorder();
+    // The outermost unit of the border is light, the rest dark.
+    int const light = m_borderWidth > 0 ? std::max(1, border / m_borderWidth) : 0;
+    for (int i = 0; i < border; ++i)
+        painter.DrawRect(Deflated(bounds, i), i < light ? 0xA0A0A0 : 0x696969);
     gfx::Rect const inner = InnerBounds();
-    painter.Blit(inner.Location(), m_picture, m_picture.Bounds());
+    if (inner.Size() == m_picture.Size()) {
+        painter.Blit(inner.Location(), m_picture, m_picture.Bounds());
+        return;
+    }
+    if (m_shownStale || m_shown.Size() != inner.Size()) {
+        DropShownCopy();
+        m_shownStale = false;
+        // The copy is charged to the form's pictures like any other picture.
+        std::int64_t const pixels = std::int64_t { inner.width } * inner.height;
+        if (OwningForm() && !m_picture.IsEmpty() && OwningForm()->Images().Budget().Take(pixels)) {
+            if (auto shown = gfx::Resampled(m_picture, m_picture.Bounds(), inner.Size())) {
+                m_shown = std::move(*shown);
+                m_shownCharge = pixels;
+            } else {
+                OwningForm()->Images().Budget().Give(pixels);
+            }
+        }
+    }
+    if (m_shown.Size() == inner.Size())
+        painter.Blit(inner.Location(), m_shown, m_shown.Bounds());
+    else
+        painter.StretchBlit(inner, m_picture, m_picture.Bounds());
 }
 
 }

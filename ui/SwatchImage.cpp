@@ -1,5 +1,7 @@
 #include "ui/SwatchImage.h"
 
+#include "ui/Form.h"
+
 namespace ui {
 
 SwatchImage::SwatchImage(std::string name)
@@ -16,14 +18,22 @@ void SwatchImage::SetBackColour(Colour colour)
     Changed();
 }
 
-void SwatchImage::SetPicture(gfx::Image picture)
+namespace {
+
+gfx::Image const NoPicture;
+
+}
+
+gfx::Image const& SwatchImage::Picture() const { return m_picture ? *m_picture : NoPicture; }
+
+void SwatchImage::SetPicture(std::shared_ptr<gfx::Image const> picture)
 {
     m_showsEmpty = false;
     m_picture = std::move(picture);
     Changed();
 }
 
-void SwatchImage::ClearPicture() { SetPicture({}); }
+void SwatchImage::ClearPicture() { SetPicture(nullptr); }
 
 void SwatchImage::SetBorder(bool singleLine)
 {
@@ -43,7 +53,7 @@ void SwatchImage::SetFlat(bool flat)
     Changed();
 }
 
-void SwatchImage::SetEmptyLook(Colour backColour, gfx::Image picture)
+void SwatchImage::SetEmptyLook(Colour backColour, std::shared_ptr<gfx::Image const> picture)
 {
     if (IsValidColour(backColour))
         m_emptyBackColour = backColour;
@@ -54,11 +64,11 @@ void SwatchImage::SetEmptyLook(Colour backColour, gfx::Image picture)
 
 void SwatchImage::ShowEmpty()
 {
-    // Showing the lists again is frequent; the picture is copied only when the look changes.
+    // Showing the lists again is frequent: nothing is repainted unless the look changes.
     if (m_showsEmpty)
         return;
     SetBackColour(m_emptyBackColour);
-    SetPicture(m_emptyPicture.Clone());
+    SetPicture(m_emptyPicture);
     SetBorder(false);
     SetFlat(true);
     m_showsEmpty = true;
@@ -67,7 +77,7 @@ void SwatchImage::ShowEmpty()
 void SwatchImage::ShowColour(Colour colour)
 {
     SetBackColour(colour);
-    if (!m_picture.IsEmpty())
+    if (m_picture)
         ClearPicture();
     SetBorder(true);
 }
@@ -76,16 +86,27 @@ void SwatchImage::Paint(gfx::Painter& painter, platform::TextRenderer&)
 {
     gfx::Rect const bounds = PixelBounds();
     painter.FillRect(bounds, m_backColour);
-    if (!m_picture.IsEmpty())
-        painter.StretchBlendAlpha(bounds, m_picture, m_picture.Bounds());
-    if (m_border) {
-        painter.DrawRect(bounds, 0x646464);
-    } else if (!m_flat) {
-        // A sunken edge: dark above and left, light below and right.
-        painter.DrawLine({ bounds.x, bounds.y }, { bounds.Right() - 1, bounds.y }, 0xA0A0A0);
-        painter.DrawLine({ bounds.x, bounds.y }, { bounds.x, bounds.Bottom() - 1 }, 0xA0A0A0);
-        painter.DrawLine({ bounds.x, bounds.Bottom() - 1 }, { bounds.Right() - 1, bounds.Bottom() - 1 }, 0xFFFFFF);
-        painter.DrawLine({ bounds.Right() - 1, bounds.y }, { bounds.Right() - 1, bounds.Bottom() - 1 }, 0xFFFFFF);
+    if (m_picture && !m_picture->IsEmpty()) {
+        std::shared_ptr<gfx::Image const> shown;
+        if (Scale() != 1.0 && bounds.Size() != m_picture->Size() && OwningForm())
+            shown = OwningForm()->Images().Scaled(m_picture, bounds.Size());
+        if (shown)
+            painter.BlendAlpha(bounds.Location(), *shown, shown->Bounds());
+        else
+            painter.StretchBlendAlpha(bounds, *m_picture, m_picture->Bounds());
+    }
+    int const line = LineWidth();
+    for (int i = 0; i < line; ++i) {
+        gfx::Rect const ring { bounds.x + i, bounds.y + i, bounds.width - 2 * i, bounds.height - 2 * i };
+        if (m_border) {
+            painter.DrawRect(ring, 0x646464);
+        } else if (!m_flat) {
+            // A sunken edge: dark above and left, light below and right.
+            painter.DrawLine({ ring.x, ring.y }, { ring.Right() - 1, ring.y }, 0xA0A0A0);
+            painter.DrawLine({ ring.x, ring.y }, { ring.x, ring.Bottom() - 1 }, 0xA0A0A0);
+            painter.DrawLine({ ring.x, ring.Bottom() - 1 }, { ring.Right() - 1, ring.Bottom() - 1 }, 0xFFFFFF);
+            painter.DrawLine({ ring.Right() - 1, ring.y }, { ring.Right() - 1, ring.Bottom() - 1 }, 0xFFFFFF);
+        }
     }
 }
 

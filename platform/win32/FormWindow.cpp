@@ -2,6 +2,7 @@
 
 #include "platform/win32/DibImage.h"
 #include "platform/win32/NativeChildren.h"
+#include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Window.h"
 
 #include <windows.h>
@@ -24,6 +25,7 @@ public:
     Host(FormWindow& owner, ui::Form& form, Win32TextRenderer& fonts, FormWindowOptions const& options)
         : m_owner(owner)
         , m_form(form)
+        , m_dpi(options.dpi)
         , m_children(form, fonts)
         , m_window(WindowOptionsOf(options), *this)
     {
@@ -43,8 +45,15 @@ public:
     {
         if (Handle())
             return true;
-        if (!m_window.Create(m_form.Size(), m_form.Caption()))
+        // A window without a place is centred on the primary monitor's work area: its size is
+        // the form's at that monitor's DPI.
+        m_form.SetDpi(m_dpi ? *m_dpi : MonitorDpiOf(nullptr));
+        if (!m_window.Create(m_form.PixelSize(), m_form.Caption()))
             return false;
+        // A window placed on another monitor takes that monitor's scale.
+        if (!m_dpi)
+            m_form.SetDpi(MonitorDpiOf(Handle()));
+        m_window.SetClientSize(m_form.PixelSize());
         m_form.SetHost(&m_owner);
         m_hosting = true;
         m_children.Create(Handle());
@@ -61,7 +70,7 @@ public:
     {
         if (!Handle())
             return;
-        m_window.SetClientSize(m_form.Size());
+        m_window.SetClientSize(m_form.PixelSize());
         m_window.SetCaption(m_form.Caption());
         m_children.SyncLayout();
         m_window.InvalidateAll();
@@ -88,8 +97,8 @@ public:
     void PaintArea(void* dc, gfx::Rect area) override
     {
         // The form may have changed size while a repaint was pending, unannounced.
-        m_window.SetClientSize(m_form.Size());
-        gfx::Size const size = m_form.Size();
+        gfx::Size const size = m_form.PixelSize();
+        m_window.SetClientSize(size);
         if (!m_back || m_back->Size() != size) {
             m_back.reset();
             m_back = DibImage::Create(size.width, size.height);
@@ -133,6 +142,18 @@ public:
 
     void WindowDestroyed() override { m_children.Forget(); }
 
+    bool DpiChanged(int dpi, gfx::Rect suggested) override
+    {
+        // The form first, so that the window takes the form's new size at the suggested place.
+        m_form.SetDpi(dpi);
+        m_window.Place(suggested.Location(), m_form.PixelSize());
+        m_children.SyncLayout();
+        m_window.InvalidateAll();
+        return true;
+    }
+
+    std::optional<gfx::Size> ClientSizeAt(int dpi) override { return m_form.PixelSizeAt(dpi); }
+
     // InputEvents
     void PointerDown(gfx::Point at, int button, int shift) override { m_form.PointerDown(at, button, shift); }
     void PointerMove(gfx::Point at, int buttons, int shift) override { m_form.PointerMove(at, buttons, shift); }
@@ -146,6 +167,7 @@ public:
 private:
     FormWindow& m_owner;
     ui::Form& m_form;
+    std::optional<int> m_dpi;
     NativeChildren m_children;
     std::optional<DibImage> m_back;
     // A new back buffer holds nothing yet: it is painted whether or not the form asks.

@@ -4,6 +4,9 @@
 // controls become child windows mirrored from the model. One FormWindow serves one form; the
 // form and the text renderer must outlive it. Opaque handles only: including this header does
 // not bring in <windows.h>.
+//
+// The window gives the form the DPI of the monitor it opens on, and a new one when it is moved
+// onto a monitor of another DPI; the window's size is the form's at that scale.
 
 #include "colour/Colour.h"
 #include "gfx/Geometry.h"
@@ -32,6 +35,8 @@ struct FormWindowOptions {
     Colour keyColour = TransparentKeyColour;
     // The window's top-left corner on the screen; centred on the work area when not given.
     std::optional<gfx::Point> position;
+    // The DPI to open at instead of the monitor's, for tests of the scaled window.
+    std::optional<int> dpi;
 };
 
 class FormWindow final : public ui::FormHost, public platform::Window {

@@ -20,6 +20,8 @@ namespace {
 // The drop-down list of a combo box shows about this many entries before it scrolls.
 constexpr int ComboListEntries = 8;
 constexpr int FirstChildId = 1000;
+// An edit's text starts this many units in from its field's left edge.
+constexpr int TextIndent = 4;
 
 LONG_PTR EditAlignStyle(platform::TextAlign align)
 {
@@ -239,8 +241,10 @@ void NativeChildren::SyncLayout()
         m_tooltips->Sync();
 }
 
-void NativeChildren::SyncFont(Child& child, platform::Font const& font)
+void NativeChildren::SyncFont(Child& child, platform::Font const& described)
 {
+    // Described for 96 DPI, shown at the form's scale as the painted labels are.
+    platform::Font const font = m_form.ScaledFont(described);
     if (child.font == font)
         return;
     child.font = font;
@@ -314,17 +318,16 @@ void NativeChildren::SyncState(Child& child)
 
 namespace {
 
-gfx::Rect TextBoxPlace(HWND edit, gfx::Rect bounds)
+gfx::Rect TextBoxPlace(HWND edit, gfx::Rect bounds, int indent)
 {
-    constexpr int Indent = 4;
     WindowDc dc(edit);
     SelectedObject const font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics {};
     GetTextMetricsW(dc.Get(), &metrics);
     int const line = std::min(bounds.height, static_cast<int>(metrics.tmHeight) + 2);
-    if (line <= 0 || bounds.width <= 2 * Indent)
+    if (line <= 0 || bounds.width <= 2 * indent)
         return bounds;
-    return { bounds.x + Indent, bounds.y + (bounds.height - line) / 2, bounds.width - 2 * Indent, line };
+    return { bounds.x + indent, bounds.y + (bounds.height - line) / 2, bounds.width - 2 * indent, line };
 }
 
 }
@@ -341,7 +344,7 @@ void NativeChildren::SyncPlace(Child& child, bool mayLoadPage)
         // A one-line edit draws its text at the top; the skin's field around it looks right
         // only with the text in the middle, a little away from the left edge.
         if (child.control->Kind() == ui::ControlKind::TextBox)
-            place = TextBoxPlace(child.window, bounds);
+            place = TextBoxPlace(child.window, bounds, m_form.PixelEdge(TextIndent));
         int height = std::max(place.height, 0);
         // A drop-down list's window height is the field and the list together.
         if (child.control->Kind() == ui::ControlKind::ComboBox) {

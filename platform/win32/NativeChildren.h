@@ -66,7 +66,7 @@ private:
     void SyncState(Child& child);
     void SyncPlace(Child& child, bool mayLoadPage = false);
     void SyncPage(Child& child, bool mayLoad);
-    void SyncFont(Child& child, platform::Font const& font);
+    void SyncFont(Child& child, platform::Font const& described);
     void ShowText(Child& child, std::wstring const& text);
     static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
         DWORD_PTR data);

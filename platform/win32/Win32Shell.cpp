@@ -137,6 +137,28 @@ AppIcon::~AppIcon()
         DestroyIcon(static_cast<HICON>(m_icon));
 }
 
+namespace {
+
+using MetricsForDpiFunction = int(WINAPI*)(int, UINT);
+
+// GetSystemMetricsForDpi exists from Windows 10 1607.
+int MetricAt(int index, int dpi)
+{
+    static auto const forDpi = reinterpret_cast<MetricsForDpiFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    int const side = forDpi && dpi > 0 ? forDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
+    return side > 0 ? side : GetSystemMetrics(index);
+}
+
+// An icon is drawn by the program: a size from a broken system is kept to something drawable.
+int IconSide(int side, int fallback) { return side > 0 && side <= 256 ? side : fallback; }
+
+}
+
+int SmallIconSide(int dpi) { return IconSide(MetricAt(SM_CXSMICON, dpi), 16); }
+
+int LargeIconSide(int dpi) { return IconSide(MetricAt(SM_CXICON, dpi), 32); }
+
 void SetWindowIcons(void* window, AppIcon const& big, AppIcon const& small)
 {
     auto const handle = static_cast<HWND>(window);

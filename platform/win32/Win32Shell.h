@@ -53,6 +53,11 @@ private:
     void* m_icon = nullptr;
 };
 
+// The sides of the system's small icons (the tray's, a title bar's) and large icons (the
+// taskbar's, Alt+Tab's) at a DPI; the system's own metrics where Windows cannot tell (before 10).
+int SmallIconSide(int dpi);
+int LargeIconSide(int dpi);
+
 // The window's title-bar and taskbar icons; the window keeps using them, the caller keeps them.
 void SetWindowIcons(void* window, AppIcon const& big, AppIcon const& small);
 

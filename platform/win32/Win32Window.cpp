@@ -388,6 +388,22 @@ LRESULT Win32Window::Procedure::Receive(HWND window, UINT message, WPARAM wParam
     case WM_CLOSE:
         Close();
         return 0;
+    case WM_DPICHANGED: {
+        RECT const& suggested = *reinterpret_cast<RECT const*>(lParam);
+        gfx::Rect const rect { suggested.left, suggested.top, suggested.right - suggested.left,
+            suggested.bottom - suggested.top };
+        if (m_client.DpiChanged(LOWORD(wParam), rect))
+            return 0;
+        break;
+    }
+    case WM_GETDPISCALEDSIZE:
+        // Windows 10 1703 and later ask before a move onto another monitor's DPI.
+        if (auto const client = m_client.ClientSizeAt(static_cast<int>(wParam))) {
+            gfx::Size const outer = WindowSizeFor(*client);
+            *reinterpret_cast<SIZE*>(lParam) = { outer.width, outer.height };
+            return TRUE;
+        }
+        return FALSE;
     default:
         if (message == TrayCallbackMessage() && TrayCallback(lParam))
             return 0;
@@ -487,6 +503,15 @@ void Win32Window::SetClientSize(gfx::Size size)
         return;
     gfx::Size const outer = m_procedure->WindowSizeFor(size);
     SetWindowPos(window, nullptr, 0, 0, outer.width, outer.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Window::Place(gfx::Point topLeft, gfx::Size clientSize)
+{
+    HWND const window = m_procedure->Handle();
+    if (!window)
+        return;
+    gfx::Size const outer = m_procedure->WindowSizeFor(clientSize);
+    SetWindowPos(window, nullptr, topLeft.x, topLeft.y, outer.width, outer.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Window::SetCaption(std::string_view caption)

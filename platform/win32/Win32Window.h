@@ -53,6 +53,20 @@ public:
     }
     // The window is being destroyed; its children go with it.
     virtual void WindowDestroyed() { }
+    // The window went onto a monitor of another DPI; the system suggests the window's new
+    // rectangle (screen pixels). False leaves the window as it is.
+    virtual bool DpiChanged(int dpi, gfx::Rect suggested)
+    {
+        (void)dpi, (void)suggested;
+        return false;
+    }
+    // The client area the window will want at a DPI, so that the system suggests that size on
+    // the move; nothing to let the system scale the present one.
+    virtual std::optional<gfx::Size> ClientSizeAt(int dpi)
+    {
+        (void)dpi;
+        return std::nullopt;
+    }
 };
 
 class Win32Window final : public platform::Window {
@@ -84,6 +98,8 @@ public:
 
     gfx::Size ClientSize() const;
     void SetClientSize(gfx::Size size);
+    // Moves and sizes in one step: the top-left corner in screen pixels, the client area's size.
+    void Place(gfx::Point topLeft, gfx::Size clientSize);
     void SetCaption(std::string_view caption);
     void SetPointerShape(PointerShape shape);
     // The area will be painted by the client at the next paint; the rest stays as it is.

@@ -95,6 +95,25 @@ TEST_F(Chrome, TheTitleAreaDragsTheWindowAndStopsAtTheScreenEdge)
     EXPECT_FALSE(Window().DragActive());
 }
 
+TEST_F(Chrome, OnAScaledScreenTheDragGoesOntoAMonitorLeftOfThePrimaryAndStopsAtTheDesksCorner)
+{
+    m_desk.SetLayout({ { -1920, -200, 3200, 1280 },
+        { { { 0, 0, 1280, 1024 }, { 0, 0, 1280, 984 }, 144, true },
+            { { -1920, -200, 1920, 1080 }, { -1920, -200, 1920, 1080 }, 96, false } } });
+    ui::Form& form = Window().Form();
+    form.SetDpi(144);
+    // Device pixel 150, 12 is unit 100, 8 of the background, inside the 200 x 30 drag region;
+    // a press at device pixel 300 lies beyond it.
+    form.PointerDown({ 300, 12 }, ui::LeftButton, 0);
+    EXPECT_FALSE(Window().DragActive());
+    form.PointerDown({ 150, 12 }, ui::LeftButton, 0);
+    ASSERT_TRUE(Window().DragActive());
+    form.PointerMove({ 30, 42 }, ui::LeftButton, 0);
+    EXPECT_EQ(m_fakeWindow.Position(), (gfx::Point { 10 - 120, 10 + 30 })) << "units (-80, 20) at 150 %";
+    form.PointerMove({ -5000, -1000 }, ui::LeftButton, 0);
+    EXPECT_EQ(m_fakeWindow.Position(), (gfx::Point { -1920, -200 }));
+}
+
 TEST_F(Chrome, TheLinkTurnsRedUnderThePointerAndBlackOnTheStripOrBackground)
 {
     ui::Form& form = Window().Form();

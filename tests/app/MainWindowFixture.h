@@ -6,6 +6,7 @@
 #include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeDialogs.h"
 #include "platform/fake/FakeHttpClient.h"
+#include "platform/fake/FakeScreen.h"
 #include "platform/fake/FakeSystem.h"
 #include "platform/fake/FakeTextRenderer.h"
 #include "platform/fake/FakeTimers.h"
@@ -28,7 +29,7 @@ protected:
     {
         if (!m_window) {
             m_window = std::make_unique<app::ZhuJM>(Services(screenTools));
-            m_window->AttachShell({ &m_fakeWindow, &m_tray, &m_hotkeys });
+            m_window->AttachShell({ &m_fakeWindow, &m_tray, &m_hotkeys, &m_desk });
         }
         return *m_window;
     }
@@ -69,6 +70,7 @@ protected:
     platform::fake::FakeWindow m_fakeWindow;
     platform::fake::FakeTray m_tray;
     platform::fake::FakeHotkeys m_hotkeys;
+    platform::fake::FakeScreen m_desk;
     INIDX m_settingsIni { m_system.Profiles() };
     platform::fake::FakeTimers m_timers;
     platform::fake::FakeHttpClient m_http;

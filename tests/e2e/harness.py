@@ -200,8 +200,9 @@ def make_prefix(prefix, display, log_path=os.devnull, lock_timeout=300):
 class XServer:
     """A private Xvfb; display numbers with a lock file or socket are left alone."""
 
-    def __init__(self, log_dir):
+    def __init__(self, log_dir, size=SCREEN_SIZE):
         self.log_dir = log_dir
+        self.size = size
         self.proc = None
         self.display = None
 
@@ -214,7 +215,7 @@ class XServer:
                 # -noreset: otherwise the server resets whenever its last client leaves, and
                 # xsetroot's colour is lost at once if nothing else is connected.
                 self.proc = subprocess.Popen(
-                    ['Xvfb', f':{n}', '-screen', '0', f'{SCREEN_SIZE[0]}x{SCREEN_SIZE[1]}x24',
+                    ['Xvfb', f':{n}', '-screen', '0', f'{self.size[0]}x{self.size[1]}x24',
                      '-nolisten', 'tcp', '-noreset'],
                     stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                     start_new_session=True, preexec_fn=_die_with_parent)
@@ -334,10 +335,11 @@ class Session:
     """One Xvfb display, one temporary program folder and (unless launch=False) the running program.
 
     ini: {key: value} for [RJSZ], {section: {key: value}}, raw bytes, or None for no path.ini.
+    screen_size: the virtual display's (width, height); SCREEN_SIZE unless given.
     """
 
     def __init__(self, ini=None, *, launch=True, exe=None, prefix=None, startup_timeout=30, shipped=False,
-                 in_place=False):
+                 in_place=False, screen_size=SCREEN_SIZE):
         # With shipped, the program folder is the one the build made: path.ini and skin\ beside the exe.
         self.shipped = shipped
         # With in_place, the program runs where exe is (an installed copy, which may appear only
@@ -348,6 +350,7 @@ class Session:
         prefix = prefix or os.environ.get('PICKER_WINEPREFIX')
         self.prefix = os.path.abspath(prefix) if prefix else None
         self.startup_timeout = startup_timeout
+        self.screen_size = tuple(screen_size)
         self._launch_on_enter = launch
         self.work_dir = self.program_dir = self.display = None
         self.program = None
@@ -385,7 +388,7 @@ class Session:
             if self.ini is not None:
                 with open(self.settings_path, 'wb') as f:
                     f.write(ini_bytes(self.ini))
-            self._x = XServer(self.work_dir)
+            self._x = XServer(self.work_dir, self.screen_size)
             self.display = self._x.start()
             if self._launch_on_enter:
                 self.launch()

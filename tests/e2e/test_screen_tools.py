@@ -97,7 +97,8 @@ class ScreenToolsTest(unittest.TestCase):
                     expected = '#%02X%02X%02X' % pixel(s.save_shot('scaled'), x, y)
                     self.assertNotEqual(expected, previous, f'two picks in a row would copy {expected}')
                     previous = expected
-                    s.click(*PICK_ICON, window=main)
+                    # The window is scaled with the screen: its icon lies at one and a half times its place.
+                    s.click(PICK_ICON[0] * 3 // 2, PICK_ICON[1] * 3 // 2, window=main)
                     overlaid = wait_until(lambda: overlay(s), 10, 'the pick overlay covering the whole screen')
                     self.assertEqual(s.window_geometry(overlaid)['width'], SCREEN_SIZE[0])
                     s.move(x, y)

@@ -165,7 +165,7 @@ protected:
     ui::ComboBox& notation = form.Add<ui::ComboBox>("notation");
     ui::TextBox& inside = form.AddInside<ui::TextBox>(picture, "inside");
     ui::WebBrowserBox& page = form.Add<ui::WebBrowserBox>("page");
-    FormWindow window { form, text, FormWindowOptions { true, false, TransparentKeyColour, gfx::Point { 100, 80 } } };
+    FormWindow window { form, text, FormWindowOptions { true, false, TransparentKeyColour, gfx::Point { 100, 80 }, {} } };
     std::vector<std::string> events;
 };
 

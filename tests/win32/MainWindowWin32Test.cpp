@@ -39,7 +39,7 @@ TEST(MainWindowWin32, DoubleClickOnANotationBoxCopiesIt)
     Win32Clipboard clipboard;
     app::ZhuJM zhuJM({ text, clipboard, profiles, settings, folder.File("") });
     FormWindow window(zhuJM.Form(), text, { .frameless = true, .colourKey = true, .keyColour = TransparentKeyColour,
-        .position = gfx::Point { 40, 40 } });
+        .position = gfx::Point { 40, 40 }, .dpi = {} });
     ASSERT_TRUE(window.Create());
     zhuJM.SZYS(13139978);
 
@@ -68,4 +68,55 @@ TEST(MainWindowWin32, DoubleClickOnANotationBoxCopiesIt)
     }
 }
 
+}
+
+// Opened at 150 %, the window and its edits are one and a half times the skin's size and a tab
+// answers at its scaled place; moved onto a 200 % monitor it takes the system's place and twice
+// the skin's size.
+TEST(MainWindowWin32, OpensAtItsDpiAndFollowsAMoveOntoAnotherMonitorsDpi)
+{
+    TempFolder folder;
+    Win32ProfileFiles profiles;
+    INIDX settings(profiles);
+    settings.IniName(folder.File("path.ini"));
+    Win32TextRenderer text;
+    Win32Clipboard clipboard;
+    app::ZhuJM zhuJM({ text, clipboard, profiles, settings, folder.File("") });
+    FormWindow window(zhuJM.Form(), text, { .frameless = true, .colourKey = true, .keyColour = TransparentKeyColour,
+        .position = gfx::Point { 40, 40 }, .dpi = 144 });
+    ASSERT_TRUE(window.Create());
+    HWND const handle = static_cast<HWND>(window.NativeHandle());
+    ui::Form const& form = zhuJM.Form();
+    auto const clientSize = [&] {
+        RECT client {};
+        GetClientRect(handle, &client);
+        return gfx::Size { client.right, client.bottom };
+    };
+    auto const editPlace = [&] {
+        HWND const edit = static_cast<HWND>(window.NativeChildOf(*zhuJM.Controls().YSSR[1]));
+        RECT place {};
+        GetWindowRect(edit, &place);
+        MapWindowPoints(nullptr, handle, reinterpret_cast<POINT*>(&place), 2);
+        return gfx::Rect { place.left, place.top, place.right - place.left, place.bottom - place.top };
+    };
+    gfx::Size const units = form.Size();
+    EXPECT_EQ(clientSize(), (gfx::Size { units.width * 3 / 2, units.height * 3 / 2 }));
+    gfx::Rect const box = zhuJM.Controls().YSSR[1]->PixelBounds();
+    EXPECT_TRUE(box.Contains(editPlace().Location()) && editPlace().Right() <= box.Right()) << "the edit in its field";
+
+    // The adjuster's tab: unit 12 + 2 * 77 + 37, 186.
+    LPARAM const tab = MAKELPARAM(203 * 3 / 2, 186 * 3 / 2);
+    SendMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, tab);
+    SendMessageW(handle, WM_LBUTTONUP, 0, tab);
+    EXPECT_EQ(zhuJM.CurrentPanel(), 2);
+
+    int const heightAt144 = editPlace().height;
+    RECT suggested { -1500, 100, -1500 + units.width * 2, 100 + units.height * 2 };
+    SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    RECT outer {};
+    GetWindowRect(handle, &outer);
+    EXPECT_EQ((gfx::Point { outer.left, outer.top }), (gfx::Point { -1500, 100 }));
+    EXPECT_EQ(clientSize(), (gfx::Size { units.width * 2, units.height * 2 }));
+    EXPECT_EQ(zhuJM.Controls().YSSR[1]->PixelBounds().width, static_cast<int>(zhuJM.Controls().YSSR[1]->Width()) * 2);
+    EXPECT_GT(editPlace().height, heightAt144) << "the edit's text grew with the scale";
 }
