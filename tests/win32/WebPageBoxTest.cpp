@@ -264,7 +264,7 @@ TEST(WebPageBox, ComesWhenShownLiesInItsPictureBoxAndGivesTheKeyboardBack)
         keys.push_back(key.keyCode);
         return true;
     };
-    FormWindow window(form, text, { .frameless = true, .colourKey = false, .keyColour = 0, .position = gfx::Point { 50, 50 } });
+    FormWindow window(form, text, { .frameless = true, .colourKey = false, .keyColour = 0, .position = gfx::Point { 50, 50 }, .dpi = {} });
     ASSERT_TRUE(window.Create());
     window.Show();
     EXPECT_EQ(window.NativeChildOf(page), nullptr) << "no engine for a page not shown";
