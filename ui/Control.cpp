@@ -64,6 +64,28 @@ void Control::SetTooltip(std::string text)
     Changed();
 }
 
+void Control::SetAccessibleName(std::string name)
+{
+    if (name == m_accessibleName)
+        return;
+    m_accessibleName = std::move(name);
+    AccessibleChanged(AccessibleChange::Name);
+}
+
+void Control::SetSelected(bool selected)
+{
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    AccessibleChanged(AccessibleChange::State);
+}
+
+void Control::AccessibleChanged(AccessibleChange change)
+{
+    if (m_form)
+        m_form->AccessibleChanged(*this, change);
+}
+
 double Control::Scale() const { return m_form ? m_form->Scale() : 1.0; }
 
 int Control::LineWidth() const { return m_form ? m_form->LineWidth() : 1; }
