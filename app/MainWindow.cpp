@@ -56,7 +56,8 @@ void ZhuJM::SZYS(Colour colour)
     for (int index = 0; index < NotationCount; ++index)
         m_controls.YSSR[index]->SetText((*texts)[index]);
     // A screen reader announces the colour box's new name after a pick.
-    m_controls.YSK->SetAccessibleName(m_controls.YSBQ[WebNotation]->Text() + " " + (*texts)[WebNotation]);
+    std::string const& caption = m_controls.YSBQ[WebNotation]->Text();
+    m_controls.YSK->SetAccessibleName(caption.empty() ? (*texts)[WebNotation] : caption + " " + (*texts)[WebNotation]);
 }
 
 void ZhuJM::CopyNotation(int index)

@@ -7,11 +7,11 @@
 
 namespace {
 
-class KeyboardAccess : public MainWindowFixture {
+class MainWindowAccess : public MainWindowFixture {
 protected:
     void Start()
     {
-        WriteFile("path.ini", "[RJSZ]\r\nbtwz=取色器\r\nZJYS=&HFF,&HFF00,&HFF0000\r\nwdYS=&H7B,&H7BFFFF\r\n");
+        WriteFile("path.ini", "[RJSZ]\r\nbtwz=取色器\r\nysbq2=网页色\r\nkjj2=屏幕取色\r\nZJYS=&HFF,&HFF00,&HFF0000\r\nwdYS=&H7B,&H7BFFFF\r\n");
         ASSERT_TRUE(Window().CSHZJM());
     }
 
@@ -29,7 +29,7 @@ protected:
     }
 };
 
-TEST_F(KeyboardAccess, PaintedControlsAreNamedForAScreenReader)
+TEST_F(MainWindowAccess, PaintedControlsAreNamedForAScreenReader)
 {
     Start();
     Window().SZYS(0xFFFF7B);
@@ -49,7 +49,7 @@ TEST_F(KeyboardAccess, PaintedControlsAreNamedForAScreenReader)
     EXPECT_TRUE(Item(Controls().MB4SRK[0]).states & ui::StateInvisible);
 }
 
-TEST_F(KeyboardAccess, TabGoesThroughTheWindowInReadingOrderAndEnterChoosesASavedColour)
+TEST_F(MainWindowAccess, TabGoesThroughTheWindowInReadingOrderAndEnterChoosesASavedColour)
 {
     Start();
     std::vector<std::string> order;

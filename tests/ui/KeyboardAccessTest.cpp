@@ -16,9 +16,9 @@
 
 namespace {
 
-class KeyboardAccess : public ::testing::Test {
+class AccessibleForm : public ::testing::Test {
 protected:
-    KeyboardAccess()
+    AccessibleForm()
     {
         m_form.SetSize({ 300, 200 });
         m_button.SetPlace({ 10, 10, 20, 20 });
@@ -70,7 +70,7 @@ protected:
     std::vector<std::string> m_log;
 };
 
-TEST_F(KeyboardAccess, TreeNamesRolesStatesAndScaledPlaces)
+TEST_F(AccessibleForm, TreeNamesRolesStatesAndScaledPlaces)
 {
     m_form.SetDpi(144);
     m_swatches[1]->SetSelected(true);
@@ -98,7 +98,7 @@ TEST_F(KeyboardAccess, TreeNamesRolesStatesAndScaledPlaces)
     EXPECT_EQ(ui::DescribeChild(m_form, 12).control, nullptr);
 }
 
-TEST_F(KeyboardAccess, TabVisitsEachStopOnceAndAGroupAsOne)
+TEST_F(AccessibleForm, TabVisitsEachStopOnceAndAGroupAsOne)
 {
     EXPECT_EQ(Tabbing(5), (std::vector<std::string> { "button", "edit", "s0", "chord", "button" }));
     EXPECT_EQ(Tabbing(2, ui::ShiftKey), (std::vector<std::string> { "chord", "s0" }));
@@ -115,7 +115,7 @@ TEST_F(KeyboardAccess, TabVisitsEachStopOnceAndAGroupAsOne)
     EXPECT_EQ(Tabbing(2, ui::ShiftKey), (std::vector<std::string> { "chord", "s3" }));
 }
 
-TEST_F(KeyboardAccess, EnterAndSpaceActAndAChordBoxKeepsAllButTab)
+TEST_F(AccessibleForm, EnterAndSpaceActAndAChordBoxKeepsAllButTab)
 {
     m_form.MoveFocusTo(&m_button);
     m_form.KeyDown({ ui::EnterKey, 0 });
