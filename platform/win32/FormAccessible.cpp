@@ -89,7 +89,7 @@ HRESULT FormAccessible::QueryInterface(REFIID iid, void** object)
 {
     if (!object)
         return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible)) {
         *object = static_cast<IAccessible*>(this);
         AddRef();
         return S_OK;

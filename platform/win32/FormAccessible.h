@@ -5,6 +5,9 @@
 // check box, the combo box) is the system's own object for its window. The default action is run
 // later from the window's queue, never inside a client's call: a pick started from it runs a
 // loop of its own. Internal to platform/win32 (includes <windows.h>).
+//
+// IAccessible's id is __uuidof(IAccessible): the IID_IAccessible of a static link is the address
+// of an import stub, not the id.
 
 #include "ui/Form.h"
 

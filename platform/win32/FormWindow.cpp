@@ -154,7 +154,7 @@ public:
             if (static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT && Handle()) {
                 if (!m_accessible)
                     m_accessible = new FormAccessible(m_form, Handle(), AccessibleHost());
-                result = LresultFromObject(IID_IAccessible, wParam, m_accessible);
+                result = LresultFromObject(__uuidof(IAccessible), wParam, m_accessible);
                 return true;
             }
             break;

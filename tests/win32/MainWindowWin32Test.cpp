@@ -1,8 +1,8 @@
 // The main window in a real window under Wine: its notation boxes are edits, and a double-click
-// on one puts its notation on the system clipboard under the copy-prefix option.
+// on one puts its notation on the system clipboard under the copy-prefix option; assistive
+// technology finds the painted controls by name and role, and can press them.
 
 #include "app/MainWindow.h"
-#include "PumpMessages.h"
 #include "contract/TempFolder.h"
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/FormWindow.h"
@@ -12,6 +12,8 @@
 #include "platform/win32/Win32TextRenderer.h"
 
 #include <gtest/gtest.h>
+
+#include "PumpMessages.h"
 
 #include <oleacc.h>
 #include <windows.h>
@@ -118,7 +120,7 @@ TEST(MainWindowWin32, AssistiveTechnologySeesNamedControlsAndCanPressThePickButt
     };
 
     IAccessible* client = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&client)), S_OK);
+    ASSERT_EQ(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&client)), S_OK);
     long count = 0;
     ASSERT_EQ(client->get_accChildCount(&count), S_OK);
     std::vector<VARIANT> children(static_cast<size_t>(count));
@@ -128,8 +130,9 @@ TEST(MainWindowWin32, AssistiveTechnologySeesNamedControlsAndCanPressThePickButt
     std::map<std::wstring, long> windowless;
     int native = 0;
     for (VARIANT& child : children) {
+        // The first of a name is the one wanted: the pick button comes before the label of its hotkey.
         if (child.vt == VT_I4)
-            windowless[NameOf(*client, child.lVal)] = child.lVal;
+            windowless.emplace(NameOf(*client, child.lVal), child.lVal);
         else if (child.vt == VT_DISPATCH)
             ++native;
         VariantClear(&child);
