@@ -54,6 +54,8 @@ void Control::SetVisible(bool visible)
         return;
     m_visible = visible;
     Changed();
+    // Shown or hidden is a state to assistive technology: the invisible one.
+    AccessibleChanged(AccessibleChange::State);
 }
 
 bool Control::Shown() const { return m_visible && (!m_container || m_container->Shown()); }

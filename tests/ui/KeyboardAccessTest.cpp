@@ -109,7 +109,12 @@ TEST_F(AccessibleForm, TabVisitsEachStopOnceAndAGroupAsOne)
     EXPECT_FALSE(m_form.KeyDown({ ui::DownKey, 0 }));
     m_form.KeyDown({ ui::LeftKey, 0 });
     EXPECT_EQ(m_form.Focused(), m_swatches[3]);
-    EXPECT_TRUE(m_form.FocusMarkShown());
+    // The mark rings the focused swatch, dark outside light, and leaves the swatch itself alone.
+    auto image = gfx::Image::Create(300, 200);
+    m_form.Paint(*image);
+    EXPECT_EQ(gfx::ColourFromPixel(*image->PixelAt(8, 115)), 0x000000);
+    EXPECT_EQ(gfx::ColourFromPixel(*image->PixelAt(9, 115)), 0xFFFFFF);
+    EXPECT_EQ(gfx::ColourFromPixel(*image->PixelAt(10, 115)), m_swatches[3]->BackColour());
     // Leaving the group and coming back lands where the focus was in it.
     EXPECT_EQ(Tabbing(2), (std::vector<std::string> { "chord", "button" }));
     EXPECT_EQ(Tabbing(2, ui::ShiftKey), (std::vector<std::string> { "chord", "s3" }));
