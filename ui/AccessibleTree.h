@@ -3,8 +3,8 @@
 // a user (every control but shapes, web boxes and pictures that only decorate), with its name,
 // role, state, place and default action, worked out from the controls themselves each time it is
 // asked. A new control is in the tree without a line of its own. Child ids count from 1 in the
-// form's order and stay the same while the program runs; a hidden control keeps its id and says
-// it is invisible. Portable; the platform turns these into the system's accessible objects.
+// form's order and stay the same once the window is built; a hidden control keeps its id and
+// says it is invisible. Portable; the platform turns these into the system's accessible objects.
 
 #include "ui/Form.h"
 

@@ -67,6 +67,15 @@ HRESULT Text(std::string const& text, BSTR* out)
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
+// The system's accessible object for a whole window; null when it has none.
+IDispatch* WindowObject(HWND window)
+{
+    IDispatch* dispatch = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(&dispatch))))
+        return nullptr;
+    return dispatch;
+}
+
 void SetChildId(VARIANT* out, long id)
 {
     VariantInit(out);
@@ -147,8 +156,7 @@ void FormAccessible::Answer(long childId, VARIANT* out) const
         return;
     ui::AccessibleItem const item = ui::DescribeChild(*m_form, static_cast<int>(childId));
     HWND const native = item.control ? m_host.nativeChild(*item.control) : nullptr;
-    IDispatch* dispatch = nullptr;
-    if (native && SUCCEEDED(AccessibleObjectFromWindow(native, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) {
+    if (IDispatch* const dispatch = native ? WindowObject(native) : nullptr) {
         out->vt = VT_DISPATCH;
         out->pdispVal = dispatch;
     }
@@ -280,13 +288,10 @@ HRESULT FormAccessible::get_accFocus(VARIANT* child)
         Answer(id, child);
         return S_OK;
     }
-    if (focus && GetParent(focus) == m_window) {
-        IDispatch* dispatch = nullptr;
-        if (SUCCEEDED(AccessibleObjectFromWindow(focus, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) {
-            child->vt = VT_DISPATCH;
-            child->pdispVal = dispatch;
-            return S_OK;
-        }
+    if (IDispatch* const dispatch = focus && GetParent(focus) == m_window ? WindowObject(focus) : nullptr) {
+        child->vt = VT_DISPATCH;
+        child->pdispVal = dispatch;
+        return S_OK;
     }
     return S_FALSE;
 }

@@ -417,7 +417,8 @@ LRESULT CALLBACK NativeChildren::ChildProc(HWND window, UINT message, WPARAM wPa
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
         // Tab leaves the child, Enter may act on it: the character that follows is ours too.
-        child->keyTaken = child->owner->m_form.KeyDownOn(*child->control, { static_cast<int>(wParam), KeyboardShiftState() });
+        child->keyTaken
+            = child->owner->m_form.KeyDownOn(*child->control, { static_cast<int>(wParam), KeyboardShiftState() });
         if (child->keyTaken)
             return 0;
         break;

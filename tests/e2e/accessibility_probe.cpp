@@ -37,8 +37,9 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     HWND const window = FindWindowW(nullptr, L"取色器");
     IAccessible* client = nullptr;
-    if (!window
-        || FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&client))))
+    if (!window)
+        return 3;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&client))))
         return 3;
     long count = 0;
     FILE* const out = _wfopen(argv[1], L"wb");

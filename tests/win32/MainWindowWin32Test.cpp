@@ -120,7 +120,8 @@ TEST(MainWindowWin32, AssistiveTechnologySeesNamedControlsAndCanPressThePickButt
     };
 
     IAccessible* client = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&client)), S_OK);
+    ASSERT_EQ(
+        AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&client)), S_OK);
     long count = 0;
     ASSERT_EQ(client->get_accChildCount(&count), S_OK);
     std::vector<VARIANT> children(static_cast<size_t>(count));
