@@ -29,6 +29,7 @@ ZhuJM::ZhuJM(MainWindowServices services)
     for (int index = 0; index < NotationCount; ++index)
         m_controls.YSSR[index]->OnDoubleClick = [this, index] { CopyNotation(index); };
     m_controls.YSK->OnDoubleClick = [this] { SaveCurrentColour(); };
+    DescribeControls(m_controls);
     SZYS(PureRed);
 }
 
@@ -54,6 +55,9 @@ void ZhuJM::SZYS(Colour colour)
     m_controls.YSK->SetBackColour(colour);
     for (int index = 0; index < NotationCount; ++index)
         m_controls.YSSR[index]->SetText((*texts)[index]);
+    // A screen reader announces the colour box's new name after a pick.
+    std::string const& caption = m_controls.YSBQ[WebNotation]->Text();
+    m_controls.YSK->SetAccessibleName(caption.empty() ? (*texts)[WebNotation] : caption + " " + (*texts)[WebNotation]);
 }
 
 void ZhuJM::CopyNotation(int index)

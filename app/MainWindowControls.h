@@ -66,6 +66,10 @@ struct MainWindowControls {
 // built-in pictures and texts a skin later replaces.
 MainWindowControls BuildMainWindow(ui::Form& form);
 
+// Names, roles and keyboard groups for assistive technology, where a control's own text does not
+// say what it is.
+void DescribeControls(MainWindowControls const& controls);
+
 // A panel tab's built-in picture, for a tab that no skin gives pictures.
 ui::PictureMaker BuiltInTabMaker(int tab, TabLook look, platform::TextRenderer& text);
 

@@ -64,6 +64,8 @@ void ZhuJM::SwitchPanel(int from, int to)
 {
     ShowPanel(from, false);
     m_chrome.ShowTab(to, skin::Look::Pressed);
+    for (int n = 0; n < PanelCount; ++n)
+        m_controls.Mianban[n]->SetSelected(n == to);
     switch (to) {
     case 0:
         m_lists.ShowColourList(true);

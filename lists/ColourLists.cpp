@@ -1,5 +1,7 @@
 #include "lists/ColourLists.h"
 
+#include "colour/Notations.h"
+
 #include <algorithm>
 #include <cassert>
 
@@ -9,18 +11,33 @@ ColourLists::ColourLists(INIDX& settings, std::span<ui::SwatchImage* const> rece
     std::span<ui::SwatchImage* const> savedSwatches, std::function<void(Colour)> select)
     : m_settings(settings)
     , m_select(std::move(select))
-    , m_recent { ColourList(RecentLimit), settings::RecentColours, recentSwatches }
-    , m_saved { ColourList(SavedLimit), settings::SavedColours, savedSwatches }
+    , m_recent { ColourList(RecentLimit), settings::RecentColours, recentSwatches, "最近使用的颜色" }
+    , m_saved { ColourList(SavedLimit), settings::SavedColours, savedSwatches, "保存的颜色" }
 {
     assert(recentSwatches.size() == RecentLimit && savedSwatches.size() == SavedLimit);
     Wire(m_recent);
     Wire(m_saved);
 }
 
+namespace {
+
+// "最近使用的颜色 3：#FF0000", or "：空" for a slot without an entry; numbered from 1 as seen.
+std::string SwatchName(std::string_view label, int index, std::optional<Colour> colour)
+{
+    std::string const shown = colour ? GG::WebText(static_cast<std::int16_t>(RedOf(*colour)),
+                                           static_cast<std::int16_t>(GreenOf(*colour)),
+                                           static_cast<std::int16_t>(BlueOf(*colour)))
+                                     : std::string("空");
+    return std::string(label) + " " + std::to_string(index + 1) + "：" + shown;
+}
+
+}
+
 void ColourLists::Wire(OneList& list)
 {
     for (size_t i = 0; i < list.swatches.size(); ++i) {
         ui::SwatchImage& swatch = *list.swatches[i];
+        swatch.SetAccessibleName(SwatchName(list.label, static_cast<int>(i), std::nullopt));
         // Only a swatch with a border shows an entry; an empty slot does nothing.
         swatch.OnClick = [this, &swatch] {
             if (swatch.HasBorder())
@@ -63,6 +80,7 @@ void ColourLists::Show(OneList const& list)
             list.swatches[i]->ShowColour(*colour);
         else
             list.swatches[i]->ShowEmpty();
+        list.swatches[i]->SetAccessibleName(SwatchName(list.label, static_cast<int>(i), colour));
     }
 }
 

@@ -12,6 +12,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace lists {
 
@@ -44,6 +45,8 @@ private:
         ColourList list;
         SettingKey key;
         std::span<ui::SwatchImage* const> swatches;
+        // What a screen reader calls the list's swatches, before their number.
+        std::string_view label;
     };
 
     void Wire(OneList& list);

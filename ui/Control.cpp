@@ -54,6 +54,8 @@ void Control::SetVisible(bool visible)
         return;
     m_visible = visible;
     Changed();
+    // Shown or hidden is a state to assistive technology: the invisible one.
+    AccessibleChanged(AccessibleChange::State);
 }
 
 bool Control::Shown() const { return m_visible && (!m_container || m_container->Shown()); }
@@ -62,6 +64,28 @@ void Control::SetTooltip(std::string text)
 {
     m_tooltip = std::move(text);
     Changed();
+}
+
+void Control::SetAccessibleName(std::string name)
+{
+    if (name == m_accessibleName)
+        return;
+    m_accessibleName = std::move(name);
+    AccessibleChanged(AccessibleChange::Name);
+}
+
+void Control::SetSelected(bool selected)
+{
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    AccessibleChanged(AccessibleChange::State);
+}
+
+void Control::AccessibleChanged(AccessibleChange change)
+{
+    if (m_form)
+        m_form->AccessibleChanged(*this, change);
 }
 
 double Control::Scale() const { return m_form ? m_form->Scale() : 1.0; }

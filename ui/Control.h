@@ -12,6 +12,7 @@
 #include "ui/Events.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace ui {
@@ -32,6 +33,13 @@ struct Placement {
 };
 
 enum class ControlKind { Label, PictureBox, AlphaImage, SwatchImage, Shape, TextBox, CheckBox, ComboBox, WebBrowser };
+
+// What a control is to assistive technology. None keeps a control out of the accessible tree
+// (a frame or a picture that only decorates).
+enum class AccessibleRole { None, PushButton, PageTab, CheckBox, EditableText, ComboBox, ListItem, Graphic, StaticText, Link };
+
+// What changed about a control that assistive technology is told of.
+enum class AccessibleChange { Name, State };
 
 class Control {
 public:
@@ -57,6 +65,20 @@ public:
 
     std::string const& Tooltip() const { return m_tooltip; }
     void SetTooltip(std::string text);
+
+    // For assistive technology: a name the program gives (empty: the control's own text), a
+    // role other than its kind's, and whether it is the selected one of its kind (a tab).
+    std::string const& AccessibleName() const { return m_accessibleName; }
+    void SetAccessibleName(std::string name);
+    std::optional<AccessibleRole> RoleOverride() const { return m_role; }
+    void SetAccessibleRole(AccessibleRole role) { m_role = role; }
+    bool Selected() const { return m_selected; }
+    void SetSelected(bool selected);
+    // Whether acting on it does anything now (an empty swatch does not).
+    virtual bool Available() const { return true; }
+    // Controls of one nonzero group are one stop of the tab order; arrows move among them.
+    int FocusGroup() const { return m_focusGroup; }
+    void SetFocusGroup(int group) { m_focusGroup = group; }
 
     PictureBox* Container() const { return m_container; }
     // The control's rectangle in the window's device pixels.
@@ -97,6 +119,8 @@ protected:
     double Scale() const;
     // Device pixels a line a unit wide takes.
     int LineWidth() const;
+    // The name or state assistive technology sees changed.
+    void AccessibleChanged(AccessibleChange change);
     // Called once the control belongs to a form.
     virtual void AddedToForm() { }
 
@@ -108,6 +132,10 @@ private:
     Placement m_place;
     bool m_visible = true;
     std::string m_tooltip;
+    std::string m_accessibleName;
+    std::optional<AccessibleRole> m_role;
+    bool m_selected = false;
+    int m_focusGroup = 0;
     Form* m_form = nullptr;
     PictureBox* m_container = nullptr;
 };

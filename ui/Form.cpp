@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include "ui/FocusOrder.h"
 #include "ui/PictureBox.h"
 
 #include <algorithm>
@@ -109,7 +110,23 @@ void Form::Paint(gfx::Image& target) const
             painter.AddClip(box->InnerBounds());
         control->Paint(painter, m_text);
     }
+    PaintFocusMark(painter);
     m_needsPaint = false;
+}
+
+void Form::PaintFocusMark(gfx::Painter& painter) const
+{
+    if (!m_focusMarkShown || !m_focused || !m_focused->Shown() || m_focused->IsNative())
+        return;
+    // Two rings, dark outside light, so that the mark shows on any skin; a line's width apart
+    // from the control, so that it never hides what it marks.
+    int const line = LineWidth();
+    gfx::Rect const bounds = m_focused->PixelBounds();
+    for (int ring = 0; ring < 2 * line; ++ring) {
+        int const out = 2 * line - ring;
+        gfx::Rect const rect { bounds.x - out, bounds.y - out, bounds.width + 2 * out, bounds.height + 2 * out };
+        painter.DrawRect(rect, ring < line ? 0x000000 : 0xFFFFFF);
+    }
 }
 
 Control* Form::HitTest(gfx::Point windowPixel) const
@@ -213,21 +230,117 @@ void Form::DoubleClickOn(Control& control)
         control.OnDoubleClick();
 }
 
-void Form::KeyDownOn(Control& control, KeyEvent const& key)
+namespace {
+
+// Tab, Enter, Space and the arrows move and act only without Ctrl or Alt.
+bool Plain(KeyEvent const& key) { return (key.shift & (CtrlKey | AltKey)) == 0; }
+
+}
+
+bool Form::KeyDownOn(Control& control, KeyEvent const& key)
 {
-    if (control.OnKeyDown)
+    if (key.keyCode == TabKey && Plain(key)) {
+        m_focused = &control;
+        MoveFocus((key.shift & ShiftKey) != 0);
+        return true;
+    }
+    // A chord box keeps every other key, and the box still sees it as it did before.
+    if (control.OnKeyDown) {
         control.OnKeyDown(key);
+        return false;
+    }
+    if (key.keyCode == EnterKey && Plain(key) && control.Kind() == ControlKind::TextBox)
+        return DoDefaultAction(control);
+    return false;
 }
 
 bool Form::KeyDown(KeyEvent const& key)
 {
-    if (m_focused && m_focused->Shown() && m_focused->OnKeyDown) {
-        m_focused->OnKeyDown(key);
+    if (key.keyCode == TabKey && Plain(key)) {
+        MoveFocus((key.shift & ShiftKey) != 0);
         return true;
+    }
+    Control* const focused = m_focused && m_focused->Shown() ? m_focused : nullptr;
+    if (focused && focused->OnKeyDown) {
+        focused->OnKeyDown(key);
+        return true;
+    }
+    if (focused && Plain(key)) {
+        if ((key.keyCode == EnterKey || key.keyCode == SpaceKey) && DoDefaultAction(*focused))
+            return true;
+        if (Control* const target = ArrowTarget(*this, *focused, key.keyCode)) {
+            MoveFocusTo(target);
+            return true;
+        }
     }
     return OnKeyDown && OnKeyDown(key);
 }
 
 bool Form::KeyPress(char32_t character) { return OnKeyPress && OnKeyPress(character); }
+
+void Form::SetFocus(Control* control)
+{
+    m_focused = control;
+    if (control && control->FocusGroup() != 0)
+        m_groupFocus[control->FocusGroup()] = control;
+    if (m_focusMarkShown)
+        RequestRepaint();
+}
+
+void Form::MoveFocusTo(Control* control)
+{
+    bool const markBefore = m_focusMarkShown;
+    Control* const before = m_focused;
+    SetFocus(control);
+    m_focusMarkShown = control && !control->IsNative();
+    if (before != control || markBefore != m_focusMarkShown)
+        RequestRepaint();
+    if (m_host)
+        m_host->FocusMoved(control);
+}
+
+void Form::MoveFocus(bool backwards)
+{
+    Control* next = NextTabStop(*this, m_focused, backwards);
+    // A group is entered where the focus last was in it.
+    if (next && next->FocusGroup() != 0 && (!m_focused || m_focused->FocusGroup() != next->FocusGroup())) {
+        auto const last = m_groupFocus.find(next->FocusGroup());
+        if (last != m_groupFocus.end() && TakesFocus(*last->second))
+            next = last->second;
+    }
+    MoveFocusTo(next);
+}
+
+void Form::NativeFocused(Control& control)
+{
+    if (m_focused == &control)
+        return;
+    m_focused = &control;
+    if (m_focusMarkShown) {
+        m_focusMarkShown = false;
+        RequestRepaint();
+    }
+}
+
+bool Form::DoDefaultAction(Control& control)
+{
+    if (!control.Shown())
+        return false;
+    if (control.OnClick) {
+        control.OnClick();
+        return true;
+    }
+    if (control.OnDoubleClick) {
+        control.OnDoubleClick();
+        return true;
+    }
+    return false;
+}
+
+void Form::AccessibleChanged(Control& control, AccessibleChange change)
+{
+    if (m_host)
+        m_host->AccessibleChanged(control, change);
+}
 
 }

@@ -12,6 +12,7 @@
 #include "ui/ImageCache.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -25,6 +26,10 @@ public:
     virtual ~FormHost() = default;
     virtual void RepaintNeeded() = 0;
     virtual void NativeControlChanged(Control& control) = 0;
+    // The keyboard moved the focus to a control (null: to none); the platform gives a native
+    // control the system's focus, and tells assistive technology.
+    virtual void FocusMoved(Control* control) { (void)control; }
+    virtual void AccessibleChanged(Control& control, AccessibleChange change) { (void)control, (void)change; }
 };
 
 class Form {
@@ -102,14 +107,30 @@ public:
     void PointerCaptureLost();
     // A double-click or key that a native control received itself.
     void DoubleClickOn(Control& control);
-    void KeyDownOn(Control& control, KeyEvent const& key);
+    // A key a native control received: Tab leaves it; the control's own handler keeps every other
+    // key; Enter in a box without one does its default action. False leaves the key to the control.
+    bool KeyDownOn(Control& control, KeyEvent const& key);
 
-    // Keys the window itself received: the focused control has them first, then the form's own
-    // handlers. True when someone handled the key.
+    // Keys the window itself received. Tab and Shift+Tab move the focus along the tab order;
+    // otherwise the focused control has the key first, then Enter or Space act on it and the
+    // arrows move within its group; then the form's own handlers. True when someone handled it.
     bool KeyDown(KeyEvent const& key);
     bool KeyPress(char32_t character);
-    void SetFocus(Control* control) { m_focused = control; }
+    // Focus without a word to the platform (the platform's own focus, a test).
+    void SetFocus(Control* control);
     Control* Focused() const { return m_focused; }
+    // Focus moved by the keyboard: the focused windowless control shows a mark, and the platform
+    // hears of it.
+    void MoveFocusTo(Control* control);
+    // Tab: the next stop of the tab order after the focused control, or before it.
+    void MoveFocus(bool backwards);
+    bool FocusMarkShown() const { return m_focusMarkShown; }
+    // A native control took the system's focus (a click, or the keyboard's move).
+    void NativeFocused(Control& control);
+    // What a click does, or a double-click for a control that only answers that; false when the
+    // control is hidden or does nothing.
+    bool DoDefaultAction(Control& control);
+    void AccessibleChanged(Control& control, AccessibleChange change);
     std::function<bool(KeyEvent const&)> OnKeyDown;
     std::function<bool(char32_t)> OnKeyPress;
 
@@ -119,6 +140,7 @@ private:
     void Adopt(std::unique_ptr<Control> control, PictureBox* container);
     void RequestRepaint();
     void UpdateHover(gfx::Point at);
+    void PaintFocusMark(gfx::Painter& painter) const;
     static MouseEvent EventFor(Control const& control, gfx::Point at, int button, int shift);
 
     platform::TextRenderer& m_text;
@@ -133,6 +155,9 @@ private:
     Control* m_hovered = nullptr;
     Control* m_captured = nullptr;
     Control* m_focused = nullptr;
+    bool m_focusMarkShown = false;
+    // The member of each focus group that had the focus last: Tab comes back to it.
+    std::map<int, Control*> m_groupFocus;
     bool m_releaseEndsDoubleClick = false;
 };
 

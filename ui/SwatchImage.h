@@ -22,6 +22,8 @@ public:
     void ClearPicture();
 
     bool HasBorder() const { return m_border; }
+    // Only a swatch that shows an entry does anything when clicked.
+    bool Available() const override { return m_border; }
     void SetBorder(bool singleLine);
     bool Flat() const { return m_flat; }
     void SetFlat(bool flat);

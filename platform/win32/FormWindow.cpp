@@ -1,15 +1,25 @@
 #include "platform/win32/FormWindow.h"
 
 #include "platform/win32/DibImage.h"
+#include "platform/win32/FormAccessible.h"
 #include "platform/win32/NativeChildren.h"
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Window.h"
+
+#include "ui/AccessibleTree.h"
 
 #include <windows.h>
 
 namespace platform::win32 {
 
 namespace {
+
+// A client's default action, posted to run after its call has returned.
+UINT DefaultActionMessage()
+{
+    static UINT const message = RegisterWindowMessageW(L"ColourPicker.AccessibleDefaultAction");
+    return message;
+}
 
 WindowOptions WindowOptionsOf(FormWindowOptions const& options)
 {
@@ -36,6 +46,7 @@ public:
     {
         if (m_hosting)
             m_form.SetHost(nullptr);
+        DropAccessible();
     }
 
     Host(Host const&) = delete;
@@ -119,7 +130,34 @@ public:
 
     bool OtherMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) override
     {
+        if (message == DefaultActionMessage()) {
+            ui::AccessibleItem const item = ui::DescribeChild(m_form, static_cast<int>(wParam));
+            if (item.control)
+                m_form.DoDefaultAction(*item.control);
+            result = 0;
+            return true;
+        }
         switch (message) {
+        case WM_SETFOCUS:
+            // Back to the window (after another program had the focus): the keyboard goes on in
+            // the native box it was in.
+            if (ui::Control* const focused = m_form.Focused(); focused && focused->Shown()) {
+                if (HWND const child = m_children.WindowOf(*focused)) {
+                    SetFocus(child);
+                    result = 0;
+                    return true;
+                }
+            }
+            break;
+        case WM_GETOBJECT:
+            // The object id comes as a 32-bit value in a wider parameter.
+            if (static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT && Handle()) {
+                if (!m_accessible)
+                    m_accessible = new FormAccessible(m_form, Handle(), AccessibleHost());
+                result = LresultFromObject(__uuidof(IAccessible), wParam, m_accessible);
+                return true;
+            }
+            break;
         case WM_COMMAND:
             if (lParam && m_children.Command(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) {
                 result = 0;
@@ -140,7 +178,33 @@ public:
         return false;
     }
 
-    void WindowDestroyed() override { m_children.Forget(); }
+    void WindowDestroyed() override
+    {
+        m_children.Forget();
+        DropAccessible();
+    }
+
+    void FocusMoved(ui::Control* control)
+    {
+        HWND const window = Handle();
+        if (!window)
+            return;
+        if (HWND const child = control ? m_children.WindowOf(*control) : nullptr) {
+            // The system tells assistive technology of a native child's focus itself.
+            SetFocus(child);
+            return;
+        }
+        if (GetFocus() != window)
+            SetFocus(window);
+        if (control)
+            NotifyControlEvent(EVENT_OBJECT_FOCUS, window, m_form, *control);
+    }
+
+    void AccessibleChanged(ui::Control const& control, ui::AccessibleChange change)
+    {
+        NotifyControlEvent(change == ui::AccessibleChange::Name ? EVENT_OBJECT_NAMECHANGE : EVENT_OBJECT_STATECHANGE,
+            Handle(), m_form, control);
+    }
 
     bool DpiChanged(int dpi, gfx::Rect suggested) override
     {
@@ -165,6 +229,26 @@ public:
     bool KeyPress(char32_t character) override { return m_form.KeyPress(character); }
 
 private:
+    FormAccessibleHost AccessibleHost()
+    {
+        FormAccessibleHost host;
+        host.nativeChild = [this](ui::Control const& control) { return m_children.WindowOf(control); };
+        host.postDefaultAction = [this](int childId) {
+            PostMessageW(Handle(), DefaultActionMessage(), static_cast<WPARAM>(childId), 0);
+        };
+        return host;
+    }
+
+    // Clients may hold the object longer than the window lives: it answers nothing from then on.
+    void DropAccessible()
+    {
+        if (!m_accessible)
+            return;
+        m_accessible->Disconnect();
+        m_accessible->Release();
+        m_accessible = nullptr;
+    }
+
     FormWindow& m_owner;
     ui::Form& m_form;
     std::optional<int> m_dpi;
@@ -173,6 +257,8 @@ private:
     // A new back buffer holds nothing yet: it is painted whether or not the form asks.
     bool m_backBlank = true;
     bool m_hosting = false;
+    // Made at the first client's question; holds one reference of its own.
+    FormAccessible* m_accessible = nullptr;
     // Last, so that the window goes first while everything its last messages reach is here.
     Win32Window m_window;
 };
@@ -224,5 +310,12 @@ gfx::Image const& FormWindow::BackBuffer() const { return m_host->BackBuffer(); 
 void FormWindow::RepaintNeeded() { m_host->Repaint(); }
 
 void FormWindow::NativeControlChanged(ui::Control& control) { m_host->ControlChanged(control); }
+
+void FormWindow::FocusMoved(ui::Control* control) { m_host->FocusMoved(control); }
+
+void FormWindow::AccessibleChanged(ui::Control& control, ui::AccessibleChange change)
+{
+    m_host->AccessibleChanged(control, change);
+}
 
 }

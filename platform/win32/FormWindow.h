@@ -77,6 +77,10 @@ public:
 
     void RepaintNeeded() override;
     void NativeControlChanged(ui::Control& control) override;
+    // The keyboard's focus becomes the system's; assistive technology hears of focus, names and
+    // states (the window answers it with the form's accessible tree).
+    void FocusMoved(ui::Control* control) override;
+    void AccessibleChanged(ui::Control& control, ui::AccessibleChange change) override;
 
 private:
     class Host;

@@ -82,6 +82,8 @@ struct NativeChildren::Child {
     std::optional<platform::Font> font;
     std::vector<std::string> items;
     Colour textColour = 0;
+    // The last key-down was the form's (Tab, or Enter acting): its character is not typed.
+    bool keyTaken = false;
 };
 
 // A copy of the back buffer as a pattern brush. The brush is declared after the bitmap it was
@@ -201,8 +203,8 @@ void NativeChildren::Make(Child& child, HWND parent)
     auto const id = static_cast<INT_PTR>(FirstChildId + m_children.size());
     child.window = CreateWindowExW(0, className, L"", style, 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(id),
         GetModuleHandleW(nullptr), nullptr);
-    if (child.window && child.control->Kind() == ui::ControlKind::TextBox)
-        SetWindowSubclass(child.window, EditProc, 0, reinterpret_cast<DWORD_PTR>(&child));
+    if (child.window)
+        SetWindowSubclass(child.window, ChildProc, 0, reinterpret_cast<DWORD_PTR>(&child));
 }
 
 NativeChildren::Child* NativeChildren::Find(HWND window) const
@@ -446,12 +448,14 @@ void NativeChildren::SetBackground(gfx::Image const& backBuffer)
     m_background = std::move(next);
 }
 
-LRESULT CALLBACK NativeChildren::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+LRESULT CALLBACK NativeChildren::ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
     DWORD_PTR data)
 {
     auto* const child = reinterpret_cast<Child*>(data);
     switch (message) {
     case WM_LBUTTONDBLCLK: {
+        if (child->control->Kind() != ui::ControlKind::TextBox)
+            break;
         // The edit selects the word first, as it always does; then the program hears of it.
         LRESULT const result = DefSubclassProc(window, message, wParam, lParam);
         child->owner->m_form.DoubleClickOn(*child->control);
@@ -459,10 +463,24 @@ LRESULT CALLBACK NativeChildren::EditProc(HWND window, UINT message, WPARAM wPar
     }
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        child->owner->m_form.KeyDownOn(*child->control, { static_cast<int>(wParam), KeyboardShiftState() });
+        // Tab leaves the child, Enter may act on it: the character that follows is ours too.
+        child->keyTaken
+            = child->owner->m_form.KeyDownOn(*child->control, { static_cast<int>(wParam), KeyboardShiftState() });
+        if (child->keyTaken)
+            return 0;
+        break;
+    case WM_CHAR:
+        if (child->keyTaken && (wParam == L'\t' || wParam == L'\r')) {
+            child->keyTaken = false;
+            return 0;
+        }
+        child->keyTaken = false;
+        break;
+    case WM_SETFOCUS:
+        child->owner->m_form.NativeFocused(*child->control);
         break;
     case WM_NCDESTROY:
-        RemoveWindowSubclass(window, EditProc, id);
+        RemoveWindowSubclass(window, ChildProc, id);
         break;
     default:
         break;

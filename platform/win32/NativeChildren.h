@@ -68,7 +68,8 @@ private:
     void SyncPage(Child& child, bool mayLoad);
     void SyncFont(Child& child, platform::Font const& described);
     void ShowText(Child& child, std::wstring const& text);
-    static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+    // Every child's keys and focus go through the form first; an edit's double-click too.
+    static LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
         DWORD_PTR data);
 
     ui::Form& m_form;

@@ -1,8 +1,10 @@
 // The main window in a real window under Wine: its notation boxes are edits, and a double-click
-// on one puts its notation on the system clipboard under the copy-prefix option.
+// on one puts its notation on the system clipboard under the copy-prefix option; assistive
+// technology finds the painted controls by name and role, and can press them.
 
 #include "app/MainWindow.h"
 #include "contract/TempFolder.h"
+#include "platform/win32/ComApartment.h"
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Clipboard.h"
@@ -11,7 +13,13 @@
 
 #include <gtest/gtest.h>
 
+#include "PumpMessages.h"
+
+#include <oleacc.h>
 #include <windows.h>
+
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -66,6 +74,111 @@ TEST(MainWindowWin32, DoubleClickOnANotationBoxCopiesIt)
         SendMessageW(edit(c.box), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
         EXPECT_EQ(ClipboardText(), c.copied) << "box " << c.box;
     }
+}
+
+// The window's events for assistive technology, as a hook in this thread hears them.
+std::vector<std::pair<DWORD, LONG>> g_events;
+
+void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND, LONG object, LONG child, DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT)
+        g_events.emplace_back(event, child);
+}
+
+std::wstring NameOf(IAccessible& accessible, long child)
+{
+    VARIANT id {};
+    id.vt = VT_I4;
+    id.lVal = child;
+    BSTR name = nullptr;
+    std::wstring text;
+    if (accessible.get_accName(id, &name) == S_OK && name)
+        text = name;
+    SysFreeString(name);
+    return text;
+}
+
+TEST(MainWindowWin32, AssistiveTechnologySeesNamedControlsAndCanPressThePickButton)
+{
+    ComApartment com;
+    TempFolder folder;
+    Win32ProfileFiles profiles;
+    INIDX settings(profiles);
+    settings.IniName(folder.File("path.ini"));
+    Win32TextRenderer text;
+    Win32Clipboard clipboard;
+    app::ZhuJM zhuJM({ text, clipboard, profiles, settings, folder.File("") });
+    FormWindow window(zhuJM.Form(), text, { .frameless = true, .colourKey = true, .keyColour = TransparentKeyColour,
+        .position = gfx::Point { 40, 40 }, .dpi = 144 });
+    ASSERT_TRUE(window.Create());
+    auto* const hwnd = static_cast<HWND>(window.NativeHandle());
+    int picks = 0;
+    ui::AlphaImage& pick = *zhuJM.Controls().QSTBK;
+    pick.OnClick = [&picks, start = pick.OnClick] {
+        ++picks;
+        start();
+    };
+
+    IAccessible* client = nullptr;
+    ASSERT_EQ(
+        AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&client)), S_OK);
+    long count = 0;
+    ASSERT_EQ(client->get_accChildCount(&count), S_OK);
+    std::vector<VARIANT> children(static_cast<size_t>(count));
+    long got = 0;
+    ASSERT_EQ(AccessibleChildren(client, 0, count, children.data(), &got), S_OK);
+    ASSERT_EQ(got, count);
+    std::map<std::wstring, long> windowless;
+    int native = 0;
+    for (VARIANT& child : children) {
+        // The first of a name is the one wanted: the pick button comes before the label of its hotkey.
+        if (child.vt == VT_I4)
+            windowless.emplace(NameOf(*client, child.lVal), child.lVal);
+        else if (child.vt == VT_DISPATCH)
+            ++native;
+        VariantClear(&child);
+    }
+    // The notation boxes, the check box, the chord boxes and the combo box are the system's.
+    EXPECT_EQ(native, 11);
+    ASSERT_TRUE(windowless.count(L"屏幕取色"));
+    ASSERT_TRUE(windowless.count(L"网页色 #FF0000"));
+    ASSERT_TRUE(windowless.count(L"热键"));
+    VARIANT id {};
+    id.vt = VT_I4;
+    id.lVal = windowless[L"屏幕取色"];
+    VARIANT role {};
+    ASSERT_EQ(client->get_accRole(id, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
+    VARIANT tab = id;
+    tab.lVal = windowless[L"热键"];
+    ASSERT_EQ(client->get_accRole(tab, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_PAGETAB);
+    // At 150 % the button's place in units is half as large again on the screen.
+    long left = 0, top = 0, width = 0, height = 0;
+    ASSERT_EQ(client->accLocation(&left, &top, &width, &height, id), S_OK);
+    POINT corner { 0, 0 };
+    ClientToScreen(hwnd, &corner);
+    gfx::Rect const place = pick.UnitBounds();
+    EXPECT_EQ(left - corner.x, place.x * 3 / 2);
+    EXPECT_EQ(width, place.width * 3 / 2);
+
+    // The press runs from the window's queue once the client's call has returned.
+    ASSERT_EQ(client->accDoDefaultAction(id), S_OK);
+    EXPECT_EQ(picks, 0);
+    PumpMessagesUntil([&] { return picks > 0; }, std::chrono::seconds(5));
+    EXPECT_EQ(picks, 1);
+
+    // A new colour renames the colour box, and the reader hears of it.
+    HWINEVENTHOOK const hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, RecordEvent,
+        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    g_events.clear();
+    zhuJM.SZYS(0xFFFF7B);
+    long const box = windowless[L"网页色 #FF0000"];
+    PumpMessagesUntil([&] { return !g_events.empty(); }, std::chrono::seconds(2));
+    UnhookWinEvent(hook);
+    EXPECT_EQ(NameOf(*client, box), L"网页色 #7BFFFF");
+    EXPECT_EQ(g_events, (std::vector<std::pair<DWORD, LONG>> { { EVENT_OBJECT_NAMECHANGE, box } }));
+    client->Release();
 }
 
 }
