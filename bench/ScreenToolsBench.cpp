@@ -115,3 +115,6 @@ BENCHMARK_CAPTURE(Darken, 1080p, 1920, 1080, false)->Unit(benchmark::kMillisecon
 BENCHMARK_CAPTURE(Darken, 1080p_Baseline, 1920, 1080, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Darken, 2160p, 3840, 2160, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Darken, 2160p_Baseline, 3840, 2160, true)->Unit(benchmark::kMillisecond);
+// Two 3840 x 2160 monitors side by side: the first frame of a capture darkens all of it.
+BENCHMARK_CAPTURE(Darken, 2x2160p, 7680, 2160, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Darken, 2x2160p_Baseline, 7680, 2160, true)->Unit(benchmark::kMillisecond);
