@@ -101,6 +101,23 @@ TEST_F(CaptureFrames, AMagnifierAboveKeepsTheNextTipBoxFromThere)
     EXPECT_NE(next.tipAt.y, 200 - m_assets.tipBox.height) << "not above once the magnifier is";
 }
 
+// The information box's texts at the scale of a monitor: the box and the step to the second line
+// grow with the font, never below the 14 pixels of a 96-DPI screen.
+TEST_F(CaptureFrames, TheTipBoxIsMeasuredInTheFontItIsDrawnIn)
+{
+    EXPECT_EQ(m_assets.lineStep, 14);
+    screen::CaptureAssets const scaled = screen::CaptureAssets::Make(m_snapshot, m_text, 144);
+    platform::Font font;
+    font.dpi = 144;
+    gfx::Size const cell = platform::fake::FakeTextRenderer::Cell(font);
+    EXPECT_EQ(scaled.tipBox.height, 2 * cell.height + 6);
+    EXPECT_EQ(scaled.lineStep, cell.height);
+    screen::CaptureMemory memory;
+    auto const layout = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Single, scaled, m_text, memory);
+    EXPECT_EQ(layout.line2Box.y, layout.line1Box.y + cell.height);
+    EXPECT_LE(layout.line2Box.Bottom(), layout.tipAt.y + scaled.tipBox.height);
+}
+
 // Before: with a negative width the handles were painted where the changed areas did not reach,
 // and stale pixels stayed on the screen.
 TEST_F(CaptureFrames, ChangedAreasCoverTheSelectionAsPaintedWhateverTheSignOfItsSize)
