@@ -107,10 +107,15 @@ BENCHMARK_CAPTURE(PickFrame, 1080p, 1920, 1080, false)->Unit(benchmark::kMicrose
 BENCHMARK_CAPTURE(PickFrame, 1080p_Baseline, 1920, 1080, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PickFrame, 2160p, 3840, 2160, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PickFrame, 2160p_Baseline, 3840, 2160, true)->Unit(benchmark::kMicrosecond);
+// Two 3840 x 2160 monitors side by side.
+BENCHMARK_CAPTURE(PickFrame, 2x2160p, 7680, 2160, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PickFrame, 2x2160p_Baseline, 7680, 2160, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(CaptureFrame, 1080p, 1920, 1080, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(CaptureFrame, 1080p_Baseline, 1920, 1080, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(CaptureFrame, 2160p, 3840, 2160, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(CaptureFrame, 2160p_Baseline, 3840, 2160, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CaptureFrame, 2x2160p, 7680, 2160, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CaptureFrame, 2x2160p_Baseline, 7680, 2160, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Darken, 1080p, 1920, 1080, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Darken, 1080p_Baseline, 1920, 1080, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Darken, 2160p, 3840, 2160, false)->Unit(benchmark::kMillisecond);
