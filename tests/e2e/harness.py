@@ -277,6 +277,9 @@ class XServer:
             if i == len(self.monitors) - 1:
                 args.append('--primary')
         run(['xrandr', *args], env=env, timeout=10)
+        # Until a client asks for the outputs to be probed again, the dummy driver answers Wine's
+        # query (the current resources, no probe) with the single screen it started with.
+        run(['xrandr', '--query'], env=env, timeout=10)
 
     def start(self, timeout=15):
         for n in range(FIRST_DISPLAY, FIRST_DISPLAY + 100):
