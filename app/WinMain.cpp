@@ -92,7 +92,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     Win32Screen screen;
     Win32Pointer pointer;
     screen::ScreenServices const screenTools { screen, pointer, loop, clipboard, text,
-        []() -> std::unique_ptr<platform::OverlayWindow> { return Win32OverlayWindow::Create(); } };
+        [](gfx::Rect area) -> std::unique_ptr<platform::OverlayWindow> { return Win32OverlayWindow::Create(area); } };
 
     app::MainWindowServices services { text, clipboard, profileFiles, settingsIni, programFolder };
     services.screenTools = &screenTools;

@@ -37,7 +37,8 @@ void PickFrame(benchmark::State& state, int width, int height, bool fullRepaint)
 {
     gfx::Image const snapshot = Screenful(width, height);
     platform::fake::FakeOverlayWindow window({ width, height });
-    screen::QSK pick(window, snapshot.Clone());
+    platform::Desktop const desk = platform::Desktop::Single(snapshot.Bounds());
+    screen::QSK pick(window, snapshot, desk);
     pick.Frame({ 0, 0 });
     int step = 0;
     for (auto _ : state) {
@@ -45,7 +46,7 @@ void PickFrame(benchmark::State& state, int width, int height, bool fullRepaint)
         if (fullRepaint) {
             gfx::Painter painter(window.Pixels());
             painter.Blit({ 0, 0 }, snapshot, snapshot.Bounds());
-            screen::PaintPickMagnifier(window.Pixels(), snapshot, pointer);
+            screen::PaintPickMagnifier(window.Pixels(), snapshot, pointer, desk);
         } else {
             pick.Frame(pointer);
             window.TakeInvalidated();
@@ -60,8 +61,10 @@ void CaptureFrame(benchmark::State& state, int width, int height, bool fullRepai
     platform::fake::FakeTextRenderer text;
     platform::fake::FakePointer pointer;
     platform::fake::FakeOverlayWindow window({ width, height });
-    screen::JTK capture(window, text, pointer, Screenful(width, height));
-    screen::CaptureAssets const assets = screen::CaptureAssets::Make(Screenful(width, height), text);
+    gfx::Image const snapshot = Screenful(width, height);
+    platform::Desktop const desk = platform::Desktop::Single(snapshot.Bounds());
+    screen::JTK capture(window, text, pointer, snapshot, desk);
+    screen::CaptureAssets const assets = screen::CaptureAssets::Make(snapshot, text);
     screen::CaptureMemory memory;
     window.Input()->PointerDown({ width / 4, height / 4 }, platform::LeftButton, 0);
     capture.Frame();
@@ -70,7 +73,7 @@ void CaptureFrame(benchmark::State& state, int width, int height, bool fullRepai
         gfx::Point const corner = Wiggle(state, width, height, step++);
         window.Input()->PointerMove(corner, platform::LeftButton, 0);
         if (fullRepaint) {
-            auto const layout = screen::LayOutCaptureFrame(capture.CurrentSelection(), { width, height }, assets, text, memory);
+            auto const layout = screen::LayOutCaptureFrame(capture.CurrentSelection(), desk, assets, text, memory);
             gfx::Painter painter(window.Pixels());
             auto const source = screen::MagnifierSource(layout, assets, text);
             screen::PaintCaptureFrame(painter, layout, assets, text, source ? &*source : nullptr);
@@ -104,11 +107,19 @@ BENCHMARK_CAPTURE(PickFrame, 1080p, 1920, 1080, false)->Unit(benchmark::kMicrose
 BENCHMARK_CAPTURE(PickFrame, 1080p_Baseline, 1920, 1080, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PickFrame, 2160p, 3840, 2160, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PickFrame, 2160p_Baseline, 3840, 2160, true)->Unit(benchmark::kMicrosecond);
+// Two 3840 x 2160 monitors side by side.
+BENCHMARK_CAPTURE(PickFrame, 2x2160p, 7680, 2160, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PickFrame, 2x2160p_Baseline, 7680, 2160, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(CaptureFrame, 1080p, 1920, 1080, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(CaptureFrame, 1080p_Baseline, 1920, 1080, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(CaptureFrame, 2160p, 3840, 2160, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(CaptureFrame, 2160p_Baseline, 3840, 2160, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CaptureFrame, 2x2160p, 7680, 2160, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CaptureFrame, 2x2160p_Baseline, 7680, 2160, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Darken, 1080p, 1920, 1080, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Darken, 1080p_Baseline, 1920, 1080, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Darken, 2160p, 3840, 2160, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Darken, 2160p_Baseline, 3840, 2160, true)->Unit(benchmark::kMillisecond);
+// Two 3840 x 2160 monitors side by side: the first frame of a capture darkens all of it.
+BENCHMARK_CAPTURE(Darken, 2x2160p, 7680, 2160, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Darken, 2x2160p_Baseline, 7680, 2160, true)->Unit(benchmark::kMillisecond);

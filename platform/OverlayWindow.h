@@ -1,7 +1,9 @@
 #pragma once
-// A window over the whole primary screen, above every other, with no taskbar button: what the
-// pick and capture tools show their frames in. The tool paints into the window's back buffer
-// (screen pixels) and says which rectangles changed; only those are copied to the screen.
+// A window over the whole virtual screen (every monitor), above every other, with no taskbar
+// button: what the pick and capture tools show their frames in. The tool paints into the window's
+// back buffer (overlay pixels: its 0,0 is the virtual screen's top-left corner, one pixel a
+// physical pixel of the screen) and says which rectangles changed; only those are copied to the
+// screen. Pointer events come in overlay pixels too.
 
 #include "gfx/Image.h"
 #include "platform/InputEvents.h"
@@ -12,7 +14,7 @@ namespace platform {
 class OverlayWindow {
 public:
     virtual ~OverlayWindow() = default;
-    // The back buffer, as large as the screen; empty when the system gave no memory for it.
+    // The back buffer, as large as the virtual screen; empty when the system gave no memory for it.
     virtual gfx::Image& Pixels() = 0;
     // The rectangle's pixels go to the screen at the next paint.
     virtual void Invalidate(gfx::Rect area) = 0;

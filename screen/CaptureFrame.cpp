@@ -1,8 +1,11 @@
 #include "screen/CaptureFrame.h"
 
 #include "screen/Darken.h"
+#include "screen/Desk.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace screen {
 
@@ -10,27 +13,31 @@ namespace {
 
 constexpr int MagnifierGap = 121; // the box's height and the pixel between it and the frame
 constexpr int MagnifierSide = 101;
+// The second line of the information box starts this far below the first at least.
+constexpr int MinimumLineStep = 14;
 
-platform::TextStyle const CaptureTextStyle { platform::Font {}, CaptureTextColour, platform::TextAlign::Left, false };
+// The magnifier's box keeps its size on every monitor, so its two labels keep theirs.
+platform::Font const MagnifierFont {};
 
 // A text's rectangle with its top-left corner at a point.
-gfx::Rect TextBounds(platform::TextRenderer& text, gfx::Point at, std::string_view line)
+gfx::Rect TextBounds(platform::TextRenderer& text, platform::Font const& font, gfx::Point at, std::string_view line)
 {
     if (line.empty())
         return {};
-    gfx::Size const size = text.MeasureText(line, CaptureTextStyle.font);
+    gfx::Size const size = text.MeasureText(line, font);
     return { at.x, at.y, size.width, size.height };
 }
 
 // A line of text whose glyphs fill `bounds`, measured beforehand.
-void DrawLine(gfx::Painter& painter, platform::TextRenderer& text, gfx::Rect bounds, std::string_view line)
+void DrawLine(gfx::Painter& painter, platform::TextRenderer& text, platform::Font const& font, gfx::Rect bounds,
+    std::string_view line)
 {
     gfx::Point const shift = painter.Translation();
     gfx::Rect const box = bounds.Translated(shift.x, shift.y);
     gfx::Rect const clip = painter.ClipRect().Translated(shift.x, shift.y);
     if (box.IsEmpty() || clip.Intersected(box).IsEmpty())
         return;
-    text.DrawText(painter.Target(), box, clip, line, CaptureTextStyle);
+    text.DrawText(painter.Target(), box, clip, line, { font, CaptureTextColour, platform::TextAlign::Left, false });
 }
 
 gfx::Rect TitleBox(gfx::Point at, CaptureAssets const& assets)
@@ -50,8 +57,14 @@ gfx::Rect TipBox(CaptureLayout const& layout, gfx::Size box) { return { layout.t
 
 gfx::Rect MagnifierBox(gfx::Point at) { return { at.x, at.y, MagnifierBoxSize.width, MagnifierBoxSize.height }; }
 
-// Everything a selection's bright area, frame and handles cover.
-gfx::Rect SelectionArea(SelRect const& r) { return { r.X - 1, r.Y - 1, r.W + 3, r.H + 3 }; }
+// Everything a selection's bright area, frame and handles cover, taken from the rectangle as it is
+// painted whatever the signs of its size: the handles lie one pixel around both ends of each side.
+gfx::Rect SelectionArea(SelRect const& r)
+{
+    return { std::min(r.X, r.X + r.W) - 1, std::min(r.Y, r.Y + r.H) - 1, std::abs(r.W) + 3, std::abs(r.H) + 3 };
+}
+
+bool Upright(SelRect const& r) { return r.W >= 0 && r.H >= 0; }
 
 gfx::Rect Shrunk(gfx::Rect r, int by) { return { r.x + by, r.y + by, std::max(0, r.width - 2 * by), std::max(0, r.height - 2 * by) }; }
 
@@ -105,16 +118,16 @@ std::vector<gfx::Rect> Joined(std::vector<gfx::Rect> areas)
 void PaintBackground(gfx::Painter& painter, CaptureLayout const& layout, CaptureAssets const& assets,
     platform::TextRenderer& text)
 {
-    painter.Blit({ 0, 0 }, assets.dimmed, assets.dimmed.Bounds());
+    PaintDarkened(painter, *assets.snapshot);
     SelRect const& r = layout.rect;
     if (layout.bright) {
-        painter.Blit({ r.X, r.Y }, assets.snapshot, { r.X, r.Y, r.W, r.H });
+        painter.Blit({ r.X, r.Y }, *assets.snapshot, { r.X, r.Y, r.W, r.H });
         // Both corners lie on the outline: its right and bottom lines are just outside the selection.
         painter.DrawRect({ r.X, r.Y, r.W + 1, r.H + 1 }, SelectionFrameColour);
     }
     painter.FillRect(TipBox(layout, assets.tipBox), TipBoxColour);
-    DrawLine(painter, text, layout.line1Box, layout.line1);
-    DrawLine(painter, text, layout.line2Box, layout.line2);
+    DrawLine(painter, text, assets.font, layout.line1Box, layout.line1);
+    DrawLine(painter, text, assets.font, layout.line2Box, layout.line2);
 }
 
 void PaintMagnifier(gfx::Painter& painter, CaptureLayout const& layout, CaptureAssets const& assets,
@@ -127,9 +140,9 @@ void PaintMagnifier(gfx::Painter& painter, CaptureLayout const& layout, CaptureA
         painter.StretchBlit({ at.x + 10, at.y + 20, side, side }, *source, source->Bounds());
     }
     painter.DrawRect(MagnifierBox(at), 0);
-    DrawLine(painter, text, TitleBox(at, assets), MagnifierTitle);
+    DrawLine(painter, text, MagnifierFont, TitleBox(at, assets), MagnifierTitle);
     painter.DrawRect({ at.x + 9, at.y + 19, 82, 82 }, 0);
-    DrawLine(painter, text, HintBox(at, assets), MagnifierHint);
+    DrawLine(painter, text, MagnifierFont, HintBox(at, assets), MagnifierHint);
 }
 
 void PaintHandles(gfx::Painter& painter, SelRect const& r)
@@ -149,17 +162,18 @@ void PaintHandles(gfx::Painter& painter, SelRect const& r)
 
 }
 
-CaptureAssets CaptureAssets::Make(gfx::Image snapshot, platform::TextRenderer& text)
+CaptureAssets CaptureAssets::Make(gfx::Image const& snapshot, platform::TextRenderer& text, int dpi)
 {
     CaptureAssets assets;
-    assets.dimmed = Darkened(snapshot).value_or(gfx::Image());
-    assets.snapshot = std::move(snapshot);
+    assets.snapshot = &snapshot;
     assets.tips = { "按住鼠标左键不变，移动鼠标进行选择截图区域", "按ESC键退出" + std::string(31, ' '),
         " 左键双击完成截图并退出，右键单击重新截图 " };
-    gfx::Size const line = text.MeasureText(assets.tips[2], CaptureTextStyle.font);
+    assets.font.dpi = dpi;
+    gfx::Size const line = text.MeasureText(assets.tips[2], assets.font);
     assets.tipBox = { line.width, 2 * line.height + 6 };
-    assets.titleSize = text.MeasureText(MagnifierTitle, CaptureTextStyle.font);
-    assets.hintSize = text.MeasureText(MagnifierHint, CaptureTextStyle.font);
+    assets.lineStep = std::max(line.height, MinimumLineStep);
+    assets.titleSize = text.MeasureText(MagnifierTitle, MagnifierFont);
+    assets.hintSize = text.MeasureText(MagnifierHint, MagnifierFont);
     return assets;
 }
 
@@ -168,8 +182,8 @@ std::string SizeLabel(SelRect const& rect)
     return " 所选区域大小：" + std::to_string(rect.W) + " X " + std::to_string(rect.H) + std::string(20, ' ');
 }
 
-CaptureLayout LayOutCaptureFrame(Selection const& selection, gfx::Size screen, CaptureAssets const& assets,
-    platform::TextRenderer& text, CaptureMemory& memory)
+CaptureLayout LayOutCaptureFrame(Selection const& selection, platform::Desktop const& desk,
+    CaptureAssets const& assets, platform::TextRenderer& text, CaptureMemory& memory)
 {
     CaptureLayout layout;
     SelRect const& r = selection.Rect();
@@ -180,27 +194,36 @@ CaptureLayout LayOutCaptureFrame(Selection const& selection, gfx::Size screen, C
     if (layout.bright)
         memory.previousSelection = r;
 
+    // Each rule below is a single screen's rule applied to one monitor `m`.
     gfx::Size const box = assets.tipBox;
-    if (selection.State() == SelState::Idle) {
+    gfx::Point const mouse = layout.mouse;
+    bool const idle = selection.State() == SelState::Idle;
+    gfx::Rect const m = idle ? desk.MonitorAt(mouse).bounds : MonitorShowingMost(desk, { r.X, r.Y, r.W, r.H }, mouse).bounds;
+    gfx::Point tip;
+    if (idle) {
         layout.line1 = assets.tips[0];
         layout.line2 = assets.tips[1];
-        gfx::Point const mouse = layout.mouse;
-        layout.tipAt.x = mouse.x < screen.width - box.width - 2 ? mouse.x + 2 : screen.width - box.width - 2;
-        layout.tipAt.y = mouse.y + 32 < screen.height - box.height ? mouse.y + 32 : mouse.y - box.height;
+        tip.x = mouse.x < m.Right() - box.width - 2 ? mouse.x + 2 : m.Right() - box.width - 2;
+        tip.y = mouse.y + 32 < m.Bottom() - box.height ? mouse.y + 32 : mouse.y - box.height;
     } else {
         layout.line1 = SizeLabel(r);
         layout.line2 = assets.tips[2];
-        if (r.Y > box.height && !memory.magnifierAbove)
-            layout.tipAt = { std::min(r.X, screen.width - box.width - 2), r.Y - box.height };
-        else if (r.X > box.width)
-            layout.tipAt = { r.X - box.width, r.Y };
-        else if (r.X + r.W < screen.width - box.width)
-            layout.tipAt = { r.X + r.W, r.Y };
+        if (r.Y - m.y > box.height && !memory.magnifierAbove)
+            tip = { std::min(r.X, m.Right() - box.width - 2), r.Y - box.height };
+        else if (r.X - m.x > box.width)
+            tip = { r.X - box.width, r.Y };
+        else if (r.X + r.W < m.Right() - box.width)
+            tip = { r.X + r.W, r.Y };
         else
-            layout.tipAt = { r.X, screen.height - r.Y - r.H >= box.height ? r.Y + r.H : r.Y };
+            tip = { r.X, m.Bottom() - r.Y - r.H >= box.height ? r.Y + r.H : r.Y };
     }
-    layout.line1Box = TextBounds(text, { layout.tipAt.x + 2, layout.tipAt.y + 2 }, layout.line1);
-    layout.line2Box = TextBounds(text, { layout.tipAt.x + 2, layout.tipAt.y + 16 }, layout.line2);
+    layout.tipAt = KeptOnMonitor({ tip.x, tip.y, box.width, box.height }, m, desk.bounds).Location();
+    // Glyphs reaching past the box stop at the monitor's edge too.
+    layout.line1Box
+        = TextBounds(text, assets.font, { layout.tipAt.x + 2, layout.tipAt.y + 2 }, layout.line1).Intersected(m);
+    layout.line2Box = TextBounds(text, assets.font, { layout.tipAt.x + 2, layout.tipAt.y + 2 + assets.lineStep },
+        layout.line2)
+                          .Intersected(m);
 
     if (r.W == 0 || r.H == 0)
         return layout;
@@ -210,20 +233,23 @@ CaptureLayout LayOutCaptureFrame(Selection const& selection, gfx::Size screen, C
     case SelState::SizingRight:
     case SelState::SizingLeft:
     case SelState::SizingBottom:
-    case SelState::SizingTop:
-        if (r.Y + r.H < screen.height - MagnifierGap) {
-            layout.magnifierAt = gfx::Point { std::max(r.X + r.W - 100, 0), r.Y + r.H + 1 };
-        } else if (r.Y >= MagnifierGap) {
-            layout.magnifierAt = gfx::Point { r.X, r.Y - MagnifierGap };
+    case SelState::SizingTop: {
+        gfx::Point at;
+        if (r.Y + r.H < m.Bottom() - MagnifierGap) {
+            at = { std::max(r.X + r.W - 100, m.x), r.Y + r.H + 1 };
+        } else if (r.Y - m.y >= MagnifierGap) {
+            at = { r.X, r.Y - MagnifierGap };
             memory.magnifierAbove = true;
-        } else if (r.X > MagnifierSide) {
-            layout.magnifierAt = gfx::Point { r.X - MagnifierSide, r.Y + r.H - 120 };
-        } else if (r.X + r.W > screen.width - MagnifierSide) {
-            layout.magnifierAt = gfx::Point { r.X + r.W - 100, r.Y };
+        } else if (r.X - m.x > MagnifierSide) {
+            at = { r.X - MagnifierSide, r.Y + r.H - 120 };
+        } else if (r.X + r.W > m.Right() - MagnifierSide) {
+            at = { r.X + r.W - 100, r.Y };
         } else {
-            layout.magnifierAt = gfx::Point { r.X + r.W + 1, r.Y + r.H - 120 };
+            at = { r.X + r.W + 1, r.Y + r.H - 120 };
         }
+        layout.magnifierAt = KeptOnMonitor(MagnifierBox(at), m, desk.bounds).Location();
         break;
+    }
     default:
         break;
     }
@@ -279,7 +305,7 @@ std::vector<gfx::Rect> ChangedAreas(std::optional<CaptureLayout> const& before, 
         }
     }
     // The selection: where the two differ. Deep inside both, the bright picture stays the same.
-    if (before->bright && after.bright) {
+    if (before->bright && after.bright && Upright(before->rect) && Upright(after.rect)) {
         gfx::Rect const a = SelectionArea(before->rect);
         gfx::Rect const b = SelectionArea(after.rect);
         if (!(a == b)) {

@@ -8,6 +8,7 @@
 
 #include "gfx/Image.h"
 #include "gfx/Painter.h"
+#include "platform/Screen.h"
 #include "platform/TextRenderer.h"
 #include "screen/Selection.h"
 
@@ -29,17 +30,21 @@ inline constexpr int CaptureZoom = 4;
 
 // What every frame of one capture shares, made once when the capture opens.
 struct CaptureAssets {
-    gfx::Image snapshot;
-    gfx::Image dimmed;
+    // The frozen screen; it outlives the capture. The dark background is worked out from it
+    // wherever a frame is painted, so no darkened copy of the whole screen is kept.
+    gfx::Image const* snapshot = nullptr;
     std::array<std::string, 3> tips;
+    // The information box's texts are drawn in this font, at the scale of the monitor the capture
+    // opened on; the box and the step to its second line are measured with it.
+    platform::Font font;
     gfx::Size tipBox;
+    int lineStep = 0;
     // The magnifier's title and hint as the renderer measures them.
     gfx::Size titleSize;
     gfx::Size hintSize;
 
-    // The snapshot and its darkened copy, the help texts, and the information box measured with
-    // the renderer's default font.
-    static CaptureAssets Make(gfx::Image snapshot, platform::TextRenderer& text);
+    // The help texts, and the information box measured with the user-interface font at that DPI.
+    static CaptureAssets Make(gfx::Image const& snapshot, platform::TextRenderer& text, int dpi = platform::DefaultDpi);
 };
 
 // The size label for a selection.
@@ -68,9 +73,11 @@ struct CaptureMemory {
     bool magnifierAbove = false;
 };
 
-// Lays out the next frame for the selection, and moves the memory on.
-CaptureLayout LayOutCaptureFrame(Selection const& selection, gfx::Size screen, CaptureAssets const& assets,
-    platform::TextRenderer& text, CaptureMemory& memory);
+// Lays out the next frame for the selection on the desk (in overlay pixels), and moves the memory
+// on. The boxes are placed by the edges of one monitor: the help box by the pointer's, the boxes
+// around a selection by the monitor that shows most of it.
+CaptureLayout LayOutCaptureFrame(Selection const& selection, platform::Desktop const& desk,
+    CaptureAssets const& assets, platform::TextRenderer& text, CaptureMemory& memory);
 
 // What the magnifier enlarges: the frame's own picture around the pointer as it is when the
 // magnifier is drawn (its box's fill included). Nothing when the layout has no magnifier.

@@ -4,12 +4,14 @@
 
 namespace screen {
 
-JTK::JTK(platform::OverlayWindow& window, platform::TextRenderer& text, platform::Pointer& pointer, gfx::Image snapshot)
+JTK::JTK(platform::OverlayWindow& window, platform::TextRenderer& text, platform::Pointer& pointer,
+    gfx::Image const& snapshot, platform::Desktop desk)
     : m_window(window)
     , m_text(text)
     , m_pointer(pointer)
-    , m_assets(CaptureAssets::Make(std::move(snapshot), text))
-    , m_screen(m_assets.snapshot.Size())
+    , m_desk(std::move(desk))
+    , m_assets(CaptureAssets::Make(snapshot, text, m_desk.MonitorAt(pointer.Position().value_or(gfx::Point {})).dpi))
+    , m_screen(snapshot.Size())
     , m_selection(m_screen)
 {
     m_window.SetInput(this);
@@ -19,7 +21,7 @@ JTK::~JTK() { m_window.SetInput(nullptr); }
 
 void JTK::Frame()
 {
-    CaptureLayout layout = LayOutCaptureFrame(m_selection, m_screen, m_assets, m_text, m_memory);
+    CaptureLayout layout = LayOutCaptureFrame(m_selection, m_desk, m_assets, m_text, m_memory);
     std::vector<gfx::Rect> const changed = ChangedAreas(m_shown, layout, m_screen, m_assets);
     if (!changed.empty()) {
         auto const source = MagnifierSource(layout, m_assets, m_text);
@@ -34,7 +36,7 @@ void JTK::Frame()
     m_shown = std::move(layout);
 }
 
-std::optional<gfx::Image> JTK::JTKS(platform::EventLoop& loop)
+std::optional<gfx::Rect> JTK::JTKS(platform::EventLoop& loop)
 {
     Frame();
     m_window.Show();
@@ -68,12 +70,7 @@ void JTK::PointerDoubleClick(gfx::Point, int, int)
     SelRect const& r = m_selection.Rect();
     if (r.W == 0 || r.H == 0)
         return;
-    auto picture = gfx::Image::Create(r.W, r.H);
-    if (picture) {
-        gfx::Painter painter(*picture);
-        painter.Blit({ 0, 0 }, m_assets.snapshot, { r.X, r.Y, r.W, r.H });
-        m_result = std::move(picture);
-    }
+    m_result = gfx::Rect { r.X, r.Y, r.W, r.H };
     m_selection.EndCapture();
 }
 

@@ -31,15 +31,19 @@ void DarkenInto(gfx::Image const& picture, gfx::Image& out)
         DarkenRow(picture.Scanline(y), out.Scanline(y), width);
 }
 
-std::optional<gfx::Image> Darkened(gfx::Image const& picture)
+void PaintDarkened(gfx::Painter& painter, gfx::Image const& picture)
 {
-    if (picture.IsEmpty())
-        return gfx::Image();
-    auto dark = gfx::Image::Create(picture.Width(), picture.Height());
-    if (!dark)
-        return std::nullopt;
-    DarkenInto(picture, *dark);
-    return dark;
+    gfx::Point const shift = painter.Translation();
+    gfx::Image& target = painter.Target();
+    // In the target's pixels: the clip, where the picture lands.
+    gfx::Rect const area = painter.ClipRect()
+                               .Translated(shift.x, shift.y)
+                               .Intersected(target.Bounds())
+                               .Intersected(picture.Bounds().Translated(shift.x, shift.y));
+    if (area.IsEmpty() || &picture == &target)
+        return;
+    for (int y = area.y; y < area.Bottom(); ++y)
+        DarkenRow(picture.Scanline(y - shift.y) + (area.x - shift.x), target.Scanline(y) + area.x, area.width);
 }
 
 }

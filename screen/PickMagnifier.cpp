@@ -1,6 +1,7 @@
 #include "screen/PickMagnifier.h"
 
 #include "gfx/Painter.h"
+#include "screen/Desk.h"
 
 namespace screen {
 
@@ -12,23 +13,25 @@ constexpr int Offset = 10;
 
 }
 
-gfx::Point MagnifierCorner(gfx::Point pointer, gfx::Size screen)
+gfx::Point MagnifierCorner(gfx::Point pointer, platform::Desktop const& desk)
 {
-    int const x = pointer.x > screen.width - EdgeDistance ? pointer.x - EdgeDistance : pointer.x + Offset;
-    int const y = pointer.y > screen.height - EdgeDistance ? pointer.y - EdgeDistance : pointer.y + Offset;
-    return { x, y };
+    gfx::Rect const monitor = desk.MonitorAt(pointer).bounds;
+    int const x = pointer.x > monitor.Right() - EdgeDistance ? pointer.x - EdgeDistance : pointer.x + Offset;
+    int const y = pointer.y > monitor.Bottom() - EdgeDistance ? pointer.y - EdgeDistance : pointer.y + Offset;
+    // Both corners of the outline lie on it: one pixel past the magnified square.
+    gfx::Rect const box { x, y, PickMagnifiedSide + 1, PickMagnifiedSide + 1 };
+    return KeptOnMonitor(box, monitor, desk.bounds).Location();
 }
 
-gfx::Rect MagnifierBounds(gfx::Point pointer, gfx::Size screen)
+gfx::Rect MagnifierBounds(gfx::Point pointer, platform::Desktop const& desk)
 {
-    gfx::Point const corner = MagnifierCorner(pointer, screen);
-    // Both corners of the outline lie on it: one pixel past the magnified square.
+    gfx::Point const corner = MagnifierCorner(pointer, desk);
     return { corner.x, corner.y, PickMagnifiedSide + 1, PickMagnifiedSide + 1 };
 }
 
-void PaintPickMagnifier(gfx::Image& frame, gfx::Image const& snapshot, gfx::Point pointer)
+void PaintPickMagnifier(gfx::Image& frame, gfx::Image const& snapshot, gfx::Point pointer, platform::Desktop const& desk)
 {
-    gfx::Point const corner = MagnifierCorner(pointer, frame.Size());
+    gfx::Point const corner = MagnifierCorner(pointer, desk);
     gfx::Painter painter(frame);
     constexpr int half = PickSourceSide / 2;
     painter.StretchBlit({ corner.x, corner.y, PickMagnifiedSide, PickMagnifiedSide }, snapshot,

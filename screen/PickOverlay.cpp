@@ -5,9 +5,10 @@
 
 namespace screen {
 
-QSK::QSK(platform::OverlayWindow& window, gfx::Image snapshot)
+QSK::QSK(platform::OverlayWindow& window, gfx::Image const& snapshot, platform::Desktop desk)
     : m_window(window)
-    , m_snapshot(std::move(snapshot))
+    , m_snapshot(snapshot)
+    , m_desk(std::move(desk))
 {
     m_window.SetInput(this);
 }
@@ -31,12 +32,12 @@ void QSK::Frame(gfx::Point pointer)
         m_window.Invalidate(frame.Bounds());
     } else {
         // The old magnifier goes, the snapshot under it comes back.
-        gfx::Rect const old = MagnifierBounds(*m_shownFor, frame.Size());
+        gfx::Rect const old = MagnifierBounds(*m_shownFor, m_desk);
         painter.Blit(old.Location(), m_snapshot, old);
         m_window.Invalidate(old);
     }
-    PaintPickMagnifier(frame, m_snapshot, pointer);
-    m_window.Invalidate(MagnifierBounds(pointer, frame.Size()));
+    PaintPickMagnifier(frame, m_snapshot, pointer, m_desk);
+    m_window.Invalidate(MagnifierBounds(pointer, m_desk));
     m_shownFor = pointer;
 }
 

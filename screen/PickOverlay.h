@@ -10,6 +10,7 @@
 #include "platform/EventLoop.h"
 #include "platform/OverlayWindow.h"
 #include "platform/Pointer.h"
+#include "platform/Screen.h"
 
 #include <optional>
 
@@ -20,14 +21,15 @@ inline constexpr double FrameWaitSeconds = 0.05;
 
 class QSK final : public platform::InputEvents {
 public:
-    // The overlay's back buffer must have the snapshot's size.
-    QSK(platform::OverlayWindow& window, gfx::Image snapshot);
+    // The overlay's back buffer must have the snapshot's size, and the desk (in overlay pixels)
+    // its bounds. The snapshot must outlive the pick.
+    QSK(platform::OverlayWindow& window, gfx::Image const& snapshot, platform::Desktop desk);
     ~QSK() override;
     QSK(QSK const&) = delete;
     QSK& operator=(QSK const&) = delete;
 
     // Shows the overlay and runs frames until a button is released over it. The colour under the
-    // pointer then; nothing when the program is ending instead.
+    // pointer then; nothing when the program is ending instead. The pointer is in overlay pixels.
     std::optional<Colour> QSKSL(platform::EventLoop& loop, platform::Pointer& pointer);
 
     // One frame with the pointer there: the first paints the whole snapshot.
@@ -48,7 +50,8 @@ public:
 
 private:
     platform::OverlayWindow& m_window;
-    gfx::Image m_snapshot;
+    gfx::Image const& m_snapshot;
+    platform::Desktop m_desk;
     std::optional<gfx::Point> m_shownFor;
     bool m_pickDone = false;
 };

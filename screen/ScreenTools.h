@@ -3,6 +3,11 @@
 // magnifier, and the region capture to the clipboard. Each runs to its end inside the call that
 // starts it, while the program's events go on being served; a tool started while one runs is
 // ignored, so there is never more than one overlay loop.
+//
+// The tools cover the whole virtual screen, every monitor, and work in overlay pixels: those of
+// the snapshot, 0,0 at the virtual screen's top-left corner. The pointer's screen coordinates are
+// converted here, once. Two pictures of the virtual screen's size live while a tool runs, the
+// snapshot and the overlay's back buffer, and both go when it ends.
 
 #include "colour/Colour.h"
 #include "platform/Clipboard.h"
@@ -24,8 +29,9 @@ struct ScreenServices {
     platform::EventLoop& loop;
     platform::Clipboard& clipboard;
     platform::TextRenderer& text;
-    // A new full-screen overlay, hidden; nothing when the system refuses one.
-    std::function<std::unique_ptr<platform::OverlayWindow>()> makeOverlay;
+    // A new overlay over that area of the screen (the virtual screen), hidden; nothing when the
+    // system refuses one.
+    std::function<std::unique_ptr<platform::OverlayWindow>(gfx::Rect)> makeOverlay;
 };
 
 class ScreenTools {
@@ -41,6 +47,10 @@ public:
 
 private:
     struct Opened {
+        // Where the virtual screen's top-left corner lies in screen coordinates.
+        gfx::Point origin;
+        // The monitors, in overlay pixels.
+        platform::Desktop desk;
         gfx::Image snapshot;
         std::unique_ptr<platform::OverlayWindow> overlay;
     };

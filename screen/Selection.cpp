@@ -9,6 +9,23 @@ namespace screen {
 
 using platform::PointerShape;
 
+namespace {
+
+// One axis of the selection kept within 0 ... limit and never below zero in size. A start pulled
+// back onto the screen keeps the far edge where it was.
+void KeepWithin(int& start, int& size, int limit)
+{
+    size = std::max(size, 0);
+    if (start < 0) {
+        size = std::max(size + start, 0);
+        start = 0;
+    }
+    start = std::min(start, limit);
+    size = std::min(size, limit - start);
+}
+
+}
+
 bool InSelection(int x, int y, SelRect const& r)
 {
     return r.X <= x && x <= r.X + r.W && r.Y <= y && y <= r.Y + r.H;
@@ -96,6 +113,29 @@ void Selection::MouseMove(int buttons, int x, int y)
     case SelState::Selected:
         break;
     }
+    // The pointer may leave the screen while it holds the button (and lies in a gap on a desk of
+    // monitors of different sizes); the selection never does.
+    SelRect const wanted = r;
+    KeepWithin(r.X, r.W, m_screen.width);
+    KeepWithin(r.Y, r.H, m_screen.height);
+    // An edge held back at the screen's edge goes on from where it stopped once the pointer comes
+    // back to where it grabbed it.
+    switch (m_state) {
+    case SelState::SizingRight:
+        m_lastX += (r.X + r.W) - (wanted.X + wanted.W);
+        break;
+    case SelState::SizingLeft:
+        m_lastX += r.X - wanted.X;
+        break;
+    case SelState::SizingBottom:
+        m_lastY += (r.Y + r.H) - (wanted.Y + wanted.H);
+        break;
+    case SelState::SizingTop:
+        m_lastY += r.Y - wanted.Y;
+        break;
+    default:
+        break;
+    }
 }
 
 void Selection::MouseDown(int button, int x, int y)
@@ -162,14 +202,14 @@ std::optional<gfx::Point> Selection::KeyDown(int keyCode)
         break;
     case VirtualKeyRight:
         if (r.X + ++r.W > m_screen.width) {
-            r.W = m_screen.width - r.X;
+            r.W = std::max(m_screen.width - r.X, 0);
             return std::nullopt;
         }
         ++m_mouseX;
         break;
     case VirtualKeyDown:
         if (r.Y + ++r.H > m_screen.height) {
-            r.H = m_screen.height - r.Y;
+            r.H = std::max(m_screen.height - r.Y, 0);
             return std::nullopt;
         }
         ++m_mouseY;

@@ -2,7 +2,8 @@
 // The capture tool's selection: the rectangle, its state, and what the pointer and the keys do
 // to it. Drawn out from an anchor, moved inside the screen, resized by one edge at a time (never
 // past zero), fine-tuned by the arrow keys, cleared by a right-click; Esc ends the capture.
-// Pure logic on screen pixels: the overlay feeds it events and shows what it says.
+// Whatever the pointer and the keys do, the selection stays on the (virtual) screen.
+// Pure logic on overlay pixels: the overlay feeds it events and shows what it says.
 
 #include "gfx/Geometry.h"
 #include "platform/Pointer.h"

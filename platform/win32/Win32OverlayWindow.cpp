@@ -1,6 +1,7 @@
 #include "platform/win32/Win32OverlayWindow.h"
 
 #include "platform/win32/DibImage.h"
+#include "platform/win32/PhysicalPixels.h"
 #include "platform/win32/Win32Window.h"
 
 #include <windows.h>
@@ -12,8 +13,8 @@ namespace platform::win32 {
 
 class Win32OverlayWindow::Parts final : public WindowClient {
 public:
-    Parts()
-        : window({ WindowKind::FullScreenTool, false, TransparentKeyColour, std::nullopt }, *this)
+    explicit Parts(gfx::Point corner)
+        : window({ WindowKind::FullScreenTool, false, TransparentKeyColour, corner }, *this)
     {
     }
 
@@ -32,13 +33,16 @@ public:
     Win32Window window;
 };
 
-std::unique_ptr<Win32OverlayWindow> Win32OverlayWindow::Create()
+std::unique_ptr<Win32OverlayWindow> Win32OverlayWindow::Create(gfx::Rect area)
 {
-    auto parts = std::make_unique<Parts>();
-    if (!parts->window.Create({}, ""))
-        return nullptr;
-    gfx::Size const size = parts->window.ClientSize();
-    parts->back = DibImage::Create(size.width, size.height);
+    auto parts = std::make_unique<Parts>(area.Location());
+    {
+        // Made per-monitor aware, the window's pixels are the screen's on every monitor.
+        PhysicalPixels const physical;
+        if (!parts->window.Create(area.Size(), ""))
+            return nullptr;
+    }
+    parts->back = DibImage::Create(area.width, area.height);
     if (!parts->back)
         return nullptr;
     return std::unique_ptr<Win32OverlayWindow>(new Win32OverlayWindow(std::move(parts)));

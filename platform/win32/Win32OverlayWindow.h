@@ -1,6 +1,6 @@
 #pragma once
-// The full-screen overlay on a Win32Window: a DIB back buffer of the screen's size and a paint
-// that copies only the invalidated areas from it. Opaque handles only.
+// The overlay on a Win32Window over the virtual screen: a DIB back buffer of its size in physical
+// pixels and a paint that copies only the invalidated areas from it. Opaque handles only.
 
 #include "platform/OverlayWindow.h"
 
@@ -10,8 +10,9 @@ namespace platform::win32 {
 
 class Win32OverlayWindow final : public OverlayWindow {
 public:
-    // Nothing when Windows refuses the window or the memory for its back buffer.
-    static std::unique_ptr<Win32OverlayWindow> Create();
+    // Over that area of the screen, in physical pixels (the virtual screen's bounds). Nothing when
+    // Windows refuses the window or the memory for its back buffer.
+    static std::unique_ptr<Win32OverlayWindow> Create(gfx::Rect area);
     ~Win32OverlayWindow() override;
     Win32OverlayWindow(Win32OverlayWindow const&) = delete;
     Win32OverlayWindow& operator=(Win32OverlayWindow const&) = delete;

@@ -1,18 +1,25 @@
 #include "platform/win32/Win32Pointer.h"
 
+#include "platform/win32/PhysicalPixels.h"
+
 #include <windows.h>
 
 namespace platform::win32 {
 
 std::optional<gfx::Point> Win32Pointer::Position()
 {
+    PhysicalPixels const physical;
     POINT point {};
     if (!GetCursorPos(&point))
         return std::nullopt;
     return gfx::Point { point.x, point.y };
 }
 
-void Win32Pointer::MoveTo(gfx::Point screen) { SetCursorPos(screen.x, screen.y); }
+void Win32Pointer::MoveTo(gfx::Point screen)
+{
+    PhysicalPixels const physical;
+    SetCursorPos(screen.x, screen.y);
+}
 
 void* SystemCursor(PointerShape shape)
 {

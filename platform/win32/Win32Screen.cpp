@@ -2,37 +2,14 @@
 
 #include "platform/win32/DibImage.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/PhysicalPixels.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace platform::win32 {
 
 namespace {
-
-using SetThreadContextFunction = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
-
-// This thread sees the display's physical pixels while this lives. Windows before 10 1607 lack
-// the function; there the process's own awareness holds.
-class PhysicalPixels {
-public:
-    PhysicalPixels()
-        : m_set(reinterpret_cast<SetThreadContextFunction>(reinterpret_cast<void (*)()>(
-            GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext"))))
-        , m_old(m_set ? m_set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE) : nullptr)
-    {
-    }
-    ~PhysicalPixels()
-    {
-        if (m_old)
-            m_set(m_old);
-    }
-    PhysicalPixels(PhysicalPixels const&) = delete;
-    PhysicalPixels& operator=(PhysicalPixels const&) = delete;
-
-private:
-    SetThreadContextFunction m_set;
-    DPI_AWARENESS_CONTEXT m_old;
-};
 
 using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 constexpr int EffectiveDpi = 0; // MDT_EFFECTIVE_DPI
@@ -59,6 +36,10 @@ int DpiOf(HMONITOR monitor)
         return static_cast<int>(x);
     return SystemDpi();
 }
+
+// The snapshot is copied from the screen a band of rows at a time, so that neither the system nor
+// the X server under Wine ever holds a second picture of the whole screen.
+constexpr int BandBytes = 1 << 20;
 
 gfx::Rect RectFrom(RECT const& r) { return { r.left, r.top, r.right - r.left, r.bottom - r.top }; }
 
@@ -97,24 +78,42 @@ int MonitorDpiOf(void* window)
 std::optional<gfx::Image> Win32Screen::Snapshot()
 {
     PhysicalPixels const physical;
-    int const width = GetSystemMetrics(SM_CXSCREEN);
-    int const height = GetSystemMetrics(SM_CYSCREEN);
-    auto picture = DibImage::Create(width, height);
+    Desktop const desk = Layout();
+    gfx::Rect const bounds = desk.bounds;
+    // Opaque black, which is what a gap between monitors shows: GDI is never asked for those pixels.
+    auto picture = gfx::Image::Create(bounds.width, bounds.height, gfx::MakePixel(0, 0, 0));
+    if (!picture)
+        return std::nullopt;
+    int const bandRows = std::clamp(BandBytes / (bounds.width * 4), 1, bounds.height);
+    auto band = DibImage::Create(bounds.width, bandRows);
     WindowDc const screen(nullptr);
-    if (!picture || !screen.Get())
+    if (!band || !screen.Get())
         return std::nullopt;
-    // CAPTUREBLT: layered windows of other programs are part of what the user sees.
-    if (!BitBlt(
-            static_cast<HDC>(picture->DeviceContext()), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY | CAPTUREBLT))
-        return std::nullopt;
-    gfx::Image image = picture->Pixels().Clone();
-    // GDI leaves the fourth byte undefined; the screen is opaque.
-    for (int y = 0; y < height; ++y) {
-        gfx::Pixel* const row = image.Scanline(y);
-        for (int x = 0; x < width; ++x)
-            row[x] |= 0xFF000000u;
+    HDC const bandDc = static_cast<HDC>(band->DeviceContext());
+    for (int top = 0; top < bounds.height; top += bandRows) {
+        // In screen coordinates; the screen's DC spans the virtual screen.
+        gfx::Rect const strip { bounds.x, bounds.y + top, bounds.width, std::min(bandRows, bounds.height - top) };
+        for (Monitor const& monitor : desk.monitors) {
+            gfx::Rect const part = monitor.bounds.Intersected(strip);
+            // CAPTUREBLT: layered windows of other programs are part of what the user sees.
+            if (!part.IsEmpty()
+                && !BitBlt(bandDc, part.x - strip.x, part.y - strip.y, part.width, part.height, screen.Get(), part.x,
+                    part.y, SRCCOPY | CAPTUREBLT))
+                return std::nullopt;
+        }
+        gfx::Image const& rows = band->Pixels();
+        for (Monitor const& monitor : desk.monitors) {
+            gfx::Rect const part = monitor.bounds.Intersected(strip);
+            for (int y = part.y; y < part.Bottom(); ++y) {
+                gfx::Pixel const* from = rows.Scanline(y - strip.y) + (part.x - strip.x);
+                gfx::Pixel* to = picture->Scanline(y - bounds.y) + (part.x - bounds.x);
+                // GDI leaves the fourth byte undefined; the screen is opaque.
+                for (int x = 0; x < part.width; ++x)
+                    to[x] = from[x] | 0xFF000000u;
+            }
+        }
     }
-    return image;
+    return picture;
 }
 
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The monitors and snapshots of them through GDI. Opaque handles only.
+// The monitors and snapshots of them through GDI, in physical pixels. Opaque handles only.
 
 #include "platform/Screen.h"
 

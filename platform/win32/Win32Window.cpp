@@ -162,7 +162,9 @@ bool Win32Window::Procedure::Create(gfx::Size clientSize, std::string_view capti
     gfx::Point corner;
     gfx::Size size;
     if (m_options.kind == WindowKind::FullScreenTool) {
-        size = { GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) };
+        // No frame: the window is its client area, where it was asked to be.
+        size = clientSize;
+        corner = m_options.position.value_or(gfx::Point {});
     } else {
         size = WindowSizeFor(clientSize);
         if (m_options.position) {

@@ -25,7 +25,8 @@ enum class WindowKind {
     Frameless,
     // A normal window with a title bar.
     Framed,
-    // Covers the primary screen, above every other window, with no taskbar button.
+    // Covers an area of the screen (the virtual screen) exactly, above every other window, with no
+    // taskbar button and no frame.
     FullScreenTool,
 };
 
@@ -77,8 +78,7 @@ public:
     Win32Window(Win32Window const&) = delete;
     Win32Window& operator=(Win32Window const&) = delete;
 
-    // Makes the window, hidden, with a client area of `clientSize` (a full-screen window takes
-    // the screen's). False if Windows refuses.
+    // Makes the window, hidden, with a client area of `clientSize`. False if Windows refuses.
     bool Create(gfx::Size clientSize, std::string_view caption);
     // An HWND; null before Create and after the window is gone.
     void* Handle() const;

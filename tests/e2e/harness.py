@@ -30,6 +30,10 @@ import threading
 import time
 
 SCREEN_SIZE = (1280, 800)
+# A desk of two monitors of different sizes on one X screen (Xorg's dummy driver with RandR), as
+# (output, width, height, x, y) in X's coordinates, the primary last. Windows sees the smaller one
+# left of the primary, at negative x, with a gap below it.
+TWO_MONITORS = (('DUMMY1', 1024, 768, 0, 0), ('DUMMY0', 1280, 800, 1024, 0))
 FIRST_DISPLAY = 90
 WINE_ENV = {
     'WINEDEBUG': '-all',
@@ -197,38 +201,108 @@ def make_prefix(prefix, display, log_path=os.devnull, lock_timeout=300):
 
 # ---------------------------------------------------------------- X display
 
-class XServer:
-    """A private Xvfb; display numbers with a lock file or socket are left alone."""
+def _gtf_modeline(width, height):
+    """The modeline `gtf` gives for a 60 Hz mode, named WIDTHxHEIGHT."""
+    r = run(['gtf', str(width), str(height), '60'], timeout=10)
+    m = re.search(rb'Modeline\s+"[^"]*"\s+(.*)', r.stdout)
+    if not m:
+        raise HarnessError(f'gtf gave no modeline for {width}x{height}: {_text(r.stdout)}')
+    return f'Modeline "{width}x{height}" {m.group(1).decode().strip()}'
 
-    def __init__(self, log_dir, size=SCREEN_SIZE):
+
+def _xorg_config(monitors):
+    """An Xorg configuration of the dummy driver whose one screen can hold every monitor side by side."""
+    width = max(x + w for _, w, _, x, _ in monitors)
+    height = max(y + h for _, _, h, _, y in monitors)
+    modes = sorted({(w, h) for _, w, h, _, _ in monitors})
+    modelines = '\n'.join('    ' + _gtf_modeline(w, h) for w, h in modes)
+    return f'''Section "Device"
+    Identifier "dummy"
+    Driver "dummy"
+    VideoRam {width * height * 4 // 1024 + 16384}
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0 - 1000.0
+    VertRefresh 5.0 - 200.0
+{modelines}
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "dummy"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Modes "{monitors[-1][1]}x{monitors[-1][2]}"
+        Virtual {width} {height}
+    EndSubSection
+EndSection
+'''
+
+
+class XServer:
+    """A private X server; display numbers with a lock file or socket are left alone.
+
+    Xvfb with one screen of `size`, or with `monitors` (see TWO_MONITORS) Xorg's dummy driver
+    with those RandR outputs, the last one primary.
+    """
+
+    def __init__(self, log_dir, size=SCREEN_SIZE, monitors=None):
         self.log_dir = log_dir
         self.size = size
+        self.monitors = monitors
         self.proc = None
         self.display = None
+
+    def _command(self, n, log_path):
+        if not self.monitors:
+            # -noreset: otherwise the server resets whenever its last client leaves, and
+            # xsetroot's colour is lost at once if nothing else is connected.
+            return ['Xvfb', f':{n}', '-screen', '0', f'{self.size[0]}x{self.size[1]}x24', '-nolisten', 'tcp',
+                    '-noreset']
+        config = os.path.join(self.log_dir, f'xorg-{n}.conf')
+        with open(config, 'w') as f:
+            f.write(_xorg_config(self.monitors))
+        # A seat other than seat0 takes no virtual terminal.
+        return ['Xorg', f':{n}', '-config', config, '-noreset', '-nolisten', 'tcp', '-seat', f'seat{n}',
+                '-logfile', log_path + '.xorg']
+
+    def _lay_out_monitors(self):
+        env = dict(os.environ, DISPLAY=self.display)
+        args = []
+        for i, (output, w, h, x, y) in enumerate(self.monitors):
+            run(['xrandr', '--addmode', output, f'{w}x{h}'], env=env, timeout=10, check=False)
+            args += ['--output', output, '--mode', f'{w}x{h}', '--pos', f'{x}x{y}']
+            if i == len(self.monitors) - 1:
+                args.append('--primary')
+        run(['xrandr', *args], env=env, timeout=10)
+        # Until a client asks for the outputs to be probed again, the dummy driver answers Wine's
+        # query (the current resources, no probe) with the single screen it started with.
+        run(['xrandr', '--query'], env=env, timeout=10)
 
     def start(self, timeout=15):
         for n in range(FIRST_DISPLAY, FIRST_DISPLAY + 100):
             if os.path.exists(f'/tmp/.X{n}-lock') or os.path.exists(f'/tmp/.X11-unix/X{n}'):
                 continue
-            log_path = os.path.join(self.log_dir, f'xvfb-{n}.log')
+            log_path = os.path.join(self.log_dir, f'xserver-{n}.log')
+            command = self._command(n, log_path)
             with open(log_path, 'wb') as log:
-                # -noreset: otherwise the server resets whenever its last client leaves, and
-                # xsetroot's colour is lost at once if nothing else is connected.
                 self.proc = subprocess.Popen(
-                    ['Xvfb', f':{n}', '-screen', '0', f'{self.size[0]}x{self.size[1]}x24',
-                     '-nolisten', 'tcp', '-noreset'],
-                    stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                    command, stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                     start_new_session=True, preexec_fn=_die_with_parent)
             self.display = f':{n}'
             deadline = time.monotonic() + timeout
             while self.proc.poll() is None and time.monotonic() < deadline:
                 if run(['xdpyinfo', '-display', self.display], timeout=5, check=False).returncode == 0:
                     if self.proc.poll() is None:  # answered by our server, not one that won a race
+                        if self.monitors:
+                            self._lay_out_monitors()
                         return self.display
                 time.sleep(0.1)
             if self.proc.poll() is None:
                 self.stop()
-                raise HarnessError(f'Xvfb {self.display} did not answer within {timeout} s: {_tail(log_path)}')
+                raise HarnessError(f'{command[0]} {self.display} did not answer within {timeout} s: {_tail(log_path)}')
             # It exited: another server most likely took :n after the check; try the next number.
         self.proc = self.display = None
         raise HarnessError('no free X display number from :90 on')
@@ -339,7 +413,7 @@ class Session:
     """
 
     def __init__(self, ini=None, *, launch=True, exe=None, prefix=None, startup_timeout=30, shipped=False,
-                 in_place=False, screen_size=SCREEN_SIZE):
+                 in_place=False, screen_size=SCREEN_SIZE, monitors=None):
         # With shipped, the program folder is the one the build made: path.ini and skin\ beside the exe.
         self.shipped = shipped
         # With in_place, the program runs where exe is (an installed copy, which may appear only
@@ -350,7 +424,9 @@ class Session:
         prefix = prefix or os.environ.get('PICKER_WINEPREFIX')
         self.prefix = os.path.abspath(prefix) if prefix else None
         self.startup_timeout = startup_timeout
+        # One Xvfb screen of screen_size unless monitors (e.g. TWO_MONITORS) asks for a desk of several.
         self.screen_size = tuple(screen_size)
+        self.monitors = monitors
         self._launch_on_enter = launch
         self.work_dir = self.program_dir = self.display = None
         self.program = None
@@ -388,7 +464,7 @@ class Session:
             if self.ini is not None:
                 with open(self.settings_path, 'wb') as f:
                     f.write(ini_bytes(self.ini))
-            self._x = XServer(self.work_dir, self.screen_size)
+            self._x = XServer(self.work_dir, self.screen_size, self.monitors)
             self.display = self._x.start()
             if self._launch_on_enter:
                 self.launch()

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -19,6 +20,7 @@ using screen::SelRect;
 
 constexpr gfx::Size Screen { 640, 480 };
 constexpr Colour Desktop = MakeColour(123, 255, 255);
+platform::Desktop const Single = platform::Desktop::Single({ 0, 0, Screen.width, Screen.height });
 
 gfx::Image Plain(Colour colour)
 {
@@ -29,11 +31,11 @@ Colour At(gfx::Image const& image, int x, int y) { return gfx::ColourFromPixel(*
 
 TEST(CaptureFrame, TheDarkCopyIsEveryChannelTimesFiftyOver255)
 {
-    auto const dark = screen::Darkened(Plain(Desktop));
-    ASSERT_TRUE(dark);
-    EXPECT_EQ(At(*dark, 3, 3), MakeColour(123 * 50 / 255, 50, 50));
-    auto const black = screen::Darkened(Plain(MakeColour(254, 1, 0)));
-    EXPECT_EQ(At(*black, 0, 0), MakeColour(49, 0, 0));
+    gfx::Image dark = Plain(0);
+    screen::DarkenInto(Plain(Desktop), dark);
+    EXPECT_EQ(At(dark, 3, 3), MakeColour(123 * 50 / 255, 50, 50));
+    screen::DarkenInto(Plain(MakeColour(254, 1, 0)), dark);
+    EXPECT_EQ(At(dark, 0, 0), MakeColour(49, 0, 0));
 }
 
 class CaptureFrames : public ::testing::Test {
@@ -41,8 +43,9 @@ protected:
     platform::fake::FakeTextRenderer m_text;
     platform::fake::FakePointer m_pointer;
     platform::fake::FakeOverlayWindow m_window { Screen };
-    screen::JTK m_capture { m_window, m_text, m_pointer, Plain(Desktop) };
-    screen::CaptureAssets const m_assets = screen::CaptureAssets::Make(Plain(Desktop), m_text);
+    gfx::Image const m_snapshot = Plain(Desktop);
+    screen::JTK m_capture { m_window, m_text, m_pointer, m_snapshot, Single };
+    screen::CaptureAssets const m_assets = screen::CaptureAssets::Make(m_snapshot, m_text);
 
     void Move(int x, int y, int buttons = 0) { m_window.Input()->PointerMove({ x, y }, buttons, 0); }
     void Down(int x, int y, int button = LeftButton) { m_window.Input()->PointerDown({ x, y }, button, 0); }
@@ -82,7 +85,7 @@ TEST_F(CaptureFrames, TheTipBoxNearTheCornerSitsLeftOfAndAboveThePointer)
 {
     Move(Screen.width - 1, Screen.height - 1);
     screen::CaptureMemory memory;
-    auto const layout = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Screen, m_assets, m_text, memory);
+    auto const layout = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Single, m_assets, m_text, memory);
     EXPECT_EQ(layout.tipAt,
         (gfx::Point { Screen.width - m_assets.tipBox.width - 2, Screen.height - 1 - m_assets.tipBox.height }));
 }
@@ -92,10 +95,41 @@ TEST_F(CaptureFrames, AMagnifierAboveKeepsTheNextTipBoxFromThere)
     Down(200, 200);
     Move(300, Screen.height - 10, LeftButton);
     screen::CaptureMemory memory;
-    auto const first = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Screen, m_assets, m_text, memory);
+    auto const first = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Single, m_assets, m_text, memory);
     EXPECT_EQ(first.magnifierAt, (gfx::Point { 200, 200 - 121 }));
-    auto const next = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Screen, m_assets, m_text, memory);
+    auto const next = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Single, m_assets, m_text, memory);
     EXPECT_NE(next.tipAt.y, 200 - m_assets.tipBox.height) << "not above once the magnifier is";
+}
+
+// The information box's texts at the scale of a monitor: the box and the step to the second line
+// grow with the font, never below the 14 pixels of a 96-DPI screen.
+TEST_F(CaptureFrames, TheTipBoxIsMeasuredInTheFontItIsDrawnIn)
+{
+    EXPECT_EQ(m_assets.lineStep, 14);
+    screen::CaptureAssets const scaled = screen::CaptureAssets::Make(m_snapshot, m_text, 144);
+    platform::Font font;
+    font.dpi = 144;
+    gfx::Size const cell = platform::fake::FakeTextRenderer::Cell(font);
+    EXPECT_EQ(scaled.tipBox.height, 2 * cell.height + 6);
+    EXPECT_EQ(scaled.lineStep, cell.height);
+    screen::CaptureMemory memory;
+    auto const layout = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Single, scaled, m_text, memory);
+    EXPECT_EQ(layout.line2Box.y, layout.line1Box.y + cell.height);
+    EXPECT_LE(layout.line2Box.Bottom(), layout.tipAt.y + scaled.tipBox.height);
+}
+
+// Before: with a negative width the handles were painted where the changed areas did not reach,
+// and stale pixels stayed on the screen.
+TEST_F(CaptureFrames, ChangedAreasCoverTheSelectionAsPaintedWhateverTheSignOfItsSize)
+{
+    screen::CaptureMemory memory;
+    auto const before = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Single, m_assets, m_text, memory);
+    screen::CaptureLayout after = before;
+    after.rect = { 300, 200, -40, 30 };
+    after.bright = after.handles = true;
+    auto const changed = screen::ChangedAreas(before, after, Screen, m_assets);
+    // The top-right handle's first pixel, at X + W - 1, Y - 1.
+    EXPECT_TRUE(std::any_of(changed.begin(), changed.end(), [](gfx::Rect r) { return r.Contains({ 259, 199 }); }));
 }
 
 // Whatever happens, the picture built from changed areas is the picture of the whole frame.
@@ -125,7 +159,7 @@ TEST_F(CaptureFrames, RepaintingChangedAreasAlwaysMatchesAFullRepaint)
             break;
         }
         m_capture.Frame();
-        auto const layout = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Screen, m_assets, m_text, memory);
+        auto const layout = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Single, m_assets, m_text, memory);
         gfx::Image full = Plain(0);
         gfx::Painter painter(full);
         auto const source = screen::MagnifierSource(layout, m_assets, m_text);

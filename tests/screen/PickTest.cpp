@@ -14,6 +14,7 @@ namespace {
 using screen::MagnifierCorner;
 
 constexpr gfx::Size Screen { 200, 150 };
+platform::Desktop const Single = platform::Desktop::Single({ 0, 0, Screen.width, Screen.height });
 
 // A picture whose every pixel has a colour of its own.
 gfx::Image Numbered(gfx::Size size)
@@ -36,18 +37,18 @@ bool SamePixels(gfx::Image const& a, gfx::Image const& b)
 
 TEST(PickMagnifier, FlipsLeftOrUpPastFiftyPixelsFromTheEdgeEachAxisAlone)
 {
-    EXPECT_EQ(MagnifierCorner({ 150, 20 }, Screen), (gfx::Point { 160, 30 }));
-    EXPECT_EQ(MagnifierCorner({ 151, 20 }, Screen), (gfx::Point { 101, 30 }));
-    EXPECT_EQ(MagnifierCorner({ 20, 100 }, Screen), (gfx::Point { 30, 110 }));
-    EXPECT_EQ(MagnifierCorner({ 20, 101 }, Screen), (gfx::Point { 30, 51 }));
-    EXPECT_EQ(MagnifierCorner({ 0, 0 }, Screen), (gfx::Point { 10, 10 }));
+    EXPECT_EQ(MagnifierCorner({ 150, 20 }, Single), (gfx::Point { 160, 30 }));
+    EXPECT_EQ(MagnifierCorner({ 151, 20 }, Single), (gfx::Point { 101, 30 }));
+    EXPECT_EQ(MagnifierCorner({ 20, 100 }, Single), (gfx::Point { 30, 110 }));
+    EXPECT_EQ(MagnifierCorner({ 20, 101 }, Single), (gfx::Point { 30, 51 }));
+    EXPECT_EQ(MagnifierCorner({ 0, 0 }, Single), (gfx::Point { 10, 10 }));
 }
 
 TEST(PickMagnifier, EnlargesFiveTimesWithTheOutlineAndTheMarkAroundThePointersPixel)
 {
     gfx::Image const snapshot = Numbered(Screen);
     gfx::Image frame = snapshot.Clone();
-    screen::PaintPickMagnifier(frame, snapshot, { 50, 40 });
+    screen::PaintPickMagnifier(frame, snapshot, { 50, 40 }, Single);
     // The pointer's own pixel is the fifth block: (mx + 20 ... mx + 24).
     EXPECT_EQ(*frame.PixelAt(60 + 21, 50 + 21), *snapshot.PixelAt(50, 40));
     EXPECT_EQ(*frame.PixelAt(60 + 1, 50 + 1), *snapshot.PixelAt(46, 36));
@@ -59,7 +60,7 @@ TEST(PickMagnifier, EnlargesFiveTimesWithTheOutlineAndTheMarkAroundThePointersPi
 
     // At the corner the source lies partly outside: that part of the square keeps what was there.
     gfx::Image corner = snapshot.Clone();
-    screen::PaintPickMagnifier(corner, snapshot, { 0, 0 });
+    screen::PaintPickMagnifier(corner, snapshot, { 0, 0 }, Single);
     EXPECT_EQ(*corner.PixelAt(11, 11), *snapshot.PixelAt(11, 11));
     EXPECT_EQ(*corner.PixelAt(10 + 21, 10 + 21), *snapshot.PixelAt(0, 0));
 }
@@ -68,7 +69,7 @@ TEST(PickOverlay, FramesRepaintOnlyTheMagnifiersAndMatchAFullRepaint)
 {
     platform::fake::FakeOverlayWindow window(Screen);
     gfx::Image const snapshot = Numbered(Screen);
-    screen::QSK pick(window, snapshot.Clone());
+    screen::QSK pick(window, snapshot, Single);
     pick.Frame({ 30, 30 });
     window.TakeInvalidated();
     for (gfx::Point pointer : { gfx::Point { 31, 30 }, gfx::Point { 199, 149 }, gfx::Point { 0, 0 } }) {
@@ -78,7 +79,7 @@ TEST(PickOverlay, FramesRepaintOnlyTheMagnifiersAndMatchAFullRepaint)
         for (gfx::Rect const& r : invalidated)
             EXPECT_LE(r.width * r.height, 41 * 41);
         gfx::Image full = snapshot.Clone();
-        screen::PaintPickMagnifier(full, snapshot, pointer);
+        screen::PaintPickMagnifier(full, snapshot, pointer, Single);
         EXPECT_TRUE(SamePixels(window.Pixels(), full)) << pointer.x << "," << pointer.y;
     }
     pick.Frame({ 0, 0 });
@@ -92,8 +93,8 @@ protected:
         m_screen.Show(Numbered(Screen));
         m_pointer.MoveTo({ 123, 45 });
         m_services.emplace(screen::ScreenServices { m_screen, m_pointer, m_loop, m_clipboard, m_text,
-            [this] {
-                auto overlay = std::make_unique<platform::fake::FakeOverlayWindow>(Screen);
+            [this](gfx::Rect area) {
+                auto overlay = std::make_unique<platform::fake::FakeOverlayWindow>(area.Size());
                 m_overlay = overlay.get();
                 return std::unique_ptr<platform::OverlayWindow>(std::move(overlay));
             } });

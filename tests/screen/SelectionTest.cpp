@@ -145,4 +145,32 @@ TEST(Selection, RightClickClearsAndEscEndsInEveryState)
     EXPECT_EQ(s.Shape(), PointerShape::Arrow);
 }
 
+// Before: the top edge grabbed a pixel inside it on the screen's top row and pulled up by that
+// pixel left the screen (Y = -1), and the left edge likewise (X = -1).
+TEST(Selection, SizingFromTheTopOrLeftEdgeStopsAtTheScreensEdge)
+{
+    screen::Selection s(Screen);
+    s.MouseDown(LeftButton, 0, 0);
+    s.MouseMove(LeftButton, 100, 50);
+    s.MouseUp();
+    Drag(s, 50, 1, 0, -1);
+    EXPECT_EQ(s.Rect(), (SelRect { 0, 0, 100, 50 }));
+    Drag(s, 1, 25, -1, 0);
+    EXPECT_EQ(s.Rect(), (SelRect { 0, 0, 100, 50 }));
+}
+
+// Before: the right edge dragged past the screen, then the left edge after it, and Right gave
+// W = -50: a selection off the screen with a negative size.
+TEST(Selection, NeitherPointerNorKeysTakeTheSelectionOffTheScreenOrBelowZero)
+{
+    screen::Selection s = Selected();
+    Drag(s, 299, 125, 601, 0);
+    Drag(s, 200, 125, 650, 0);
+    s.KeyDown(screen::VirtualKeyRight);
+    SelRect const r = s.Rect();
+    EXPECT_GE(r.X, 0);
+    EXPECT_GE(r.W, 0);
+    EXPECT_LE(r.X + r.W, Screen.width);
+}
+
 }

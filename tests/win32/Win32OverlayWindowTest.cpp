@@ -1,5 +1,5 @@
-// The full-screen overlay: above everything, no taskbar button, its own pointer shape, and only
-// the rectangles it was told about reach the screen.
+// The overlay over the virtual screen: exactly there, above everything, no taskbar button, its
+// own pointer shape, and only the rectangles it was told about reach the screen.
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32OverlayWindow.h"
@@ -32,11 +32,17 @@ COLORREF OnScreen(int x, int y)
 
 TEST(Win32OverlayWindow, CoversTheScreenOnTopAndRepaintsOnlyWhatChanged)
 {
-    auto overlay = Win32OverlayWindow::Create();
+    gfx::Rect const desk { GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+        GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN) };
+    auto overlay = Win32OverlayWindow::Create(desk);
     ASSERT_NE(overlay, nullptr);
     HWND const window = static_cast<HWND>(overlay->Handle());
     gfx::Image& pixels = overlay->Pixels();
-    ASSERT_EQ(pixels.Size(), (gfx::Size { GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) }));
+    ASSERT_EQ(pixels.Size(), desk.Size());
+    RECT placed {};
+    GetWindowRect(window, &placed);
+    EXPECT_EQ(placed.left, desk.x);
+    EXPECT_EQ(placed.bottom, desk.Bottom()) << "no frame: the window is exactly the virtual screen";
     EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
 

@@ -62,7 +62,7 @@ TEST(Win32Screen, SnapshotHoldsTheWindowsOnTheScreenInOpaquePixels)
         },
         std::chrono::milliseconds(3000));
     ASSERT_TRUE(snapshot);
-    EXPECT_EQ(snapshot->Size(), (gfx::Size { GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) }));
+    EXPECT_EQ(snapshot->Size(), screen.Layout().bounds.Size());
     EXPECT_EQ(snapshot->PixelAt(100, 120), KnownPixel);
     EXPECT_EQ(snapshot->PixelAt(159, 159), KnownPixel);
     EXPECT_NE(snapshot->PixelAt(160, 159), KnownPixel);

@@ -1,0 +1,18 @@
+#include "platform/win32/PhysicalPixels.h"
+
+namespace platform::win32 {
+
+PhysicalPixels::PhysicalPixels()
+    : m_set(reinterpret_cast<SetThreadContextFunction>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext"))))
+    , m_old(m_set ? m_set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE) : nullptr)
+{
+}
+
+PhysicalPixels::~PhysicalPixels()
+{
+    if (m_old)
+        m_set(m_old);
+}
+
+}
