@@ -6,7 +6,7 @@
 
 #include "platform/Hotkeys.h"
 #include "shell/HotkeyText.h"
-#include "shell/IniStore.h"
+#include "shell/SettingsWriter.h"
 #include "ui/Label.h"
 #include "ui/NativeControls.h"
 
@@ -38,7 +38,7 @@ struct HotkeyPanel {
 class GlobalHotkeys {
 public:
     // notice shows a message box with an OK button.
-    GlobalHotkeys(INIDX& settingsIni, HotkeyPanel panel, HotkeyActions actions,
+    GlobalHotkeys(SettingsWriter& settings, HotkeyPanel panel, HotkeyActions actions,
         std::function<void(std::string_view)> notice);
     // The chord boxes call back into this object.
     GlobalHotkeys(GlobalHotkeys const&) = delete;
@@ -62,25 +62,35 @@ public:
     // any other number does nothing.
     void KJGN(int action);
 
-    // The panel from the settings file (the default chords when "kjj" is shorter than a whole
-    // hotkey text).
+    // The panel shows the hotkey text in memory, the one registered (the default chords when it
+    // is shorter than a whole hotkey text, without changing what a hotkey runs).
     void FillHotkeyPanel();
-    // A key went down in chord box `index`.
-    void CaptureKey(int index, int keyCode, int shift);
-    // False when two boxes hold one chord: nothing is registered or written then.
+    // A key went down in chord box `index`. False for the keys that belong to the window (Alt+F4,
+    // F10, Alt and a letter or digit): the box keeps its chord and the window handles them.
+    bool CaptureKey(int index, int keyCode, int shift);
+    // While a chord box has the focus the hotkeys are released, so that it can take one of them.
+    void ChordBoxFocused(bool focused);
+    // False when a box holds a modifier alone or two boxes hold one chord: nothing is registered
+    // or written then.
     bool SaveHotkeys();
 
     // The chord each box holds, as stored.
     std::string const& BoxChord(int index) const { return m_boxChords.at(static_cast<size_t>(index)); }
 
 private:
-    INIDX& m_settingsIni;
+    SettingsWriter& m_settings;
     HotkeyPanel m_panel;
     HotkeyActions m_actions;
     std::function<void(std::string_view)> m_notice;
     platform::Hotkeys* m_hotkeys = nullptr;
     HotkeyText m_hotkeyText;
     std::array<std::string, HotkeyCount> m_boxChords;
+    bool m_released = false; // by a chord box with the focus
 };
+
+// A key that belongs to the window rather than to a chord box.
+bool IsWindowKey(int keyCode, int shift);
+// A chord of a modifier key alone (Shift, Ctrl, Alt or Win), which the system cannot hold.
+bool IsModifierAlone(std::string_view chord);
 
 }

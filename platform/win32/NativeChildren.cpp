@@ -411,6 +411,10 @@ LRESULT CALLBACK NativeChildren::EditProc(HWND window, UINT message, WPARAM wPar
     case WM_SYSKEYDOWN:
         child->owner->m_form.KeyDownOn(*child->control, { static_cast<int>(wParam), KeyboardShiftState() });
         break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        static_cast<ui::TextBox&>(*child->control).UserFocused(message == WM_SETFOCUS);
+        break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(window, EditProc, id);
         break;
