@@ -43,7 +43,7 @@ void ZhuJM::AttachShell(MainWindowShell shell)
     m_shell = shell;
     m_chrome.AttachWindow(shell.window);
     m_tray.Attach(shell.window, shell.tray);
-    m_hotkeys.Attach(shell.hotkeys);
+    m_hotkeys.Attach(shell.hotkeys, m_services.timers);
 }
 
 void ZhuJM::SZYS(Colour colour)

@@ -29,6 +29,8 @@ GlobalHotkeys::GlobalHotkeys(SettingsWriter& settings, HotkeyPanel panel, Hotkey
     }
 }
 
+GlobalHotkeys::~GlobalHotkeys() { StopWatchingRelease(); }
+
 void GlobalHotkeys::ReadAtStartUp()
 {
     HotkeyText text = ReadHotkeyText(m_settings.Ini());
@@ -61,9 +63,38 @@ void GlobalHotkeys::ReleaseHotkeys()
 void GlobalHotkeys::Pressed(int id, Chord chord)
 {
     // Both must agree: the chord registered under that id may since have been changed in memory.
-    auto const held = m_hotkeyText.ChordOf(id);
-    if (held && *held == chord)
-        KJGN(id - 1);
+    auto const registered = m_hotkeyText.ChordOf(id);
+    if (!registered || *registered != chord || id == m_heldId)
+        return;
+    // Marked before the action runs: a pick or a capture serves the event queue until it ends.
+    WatchRelease(id, chord.key);
+    KJGN(id - 1);
+}
+
+void GlobalHotkeys::WatchRelease(int id, int keyCode)
+{
+    StopWatchingRelease();
+    // Without a timer the release could not be seen: then every report acts.
+    if (!m_timers || !m_hotkeys || !m_hotkeys->KeyDown(keyCode))
+        return;
+    // Short enough that a key let go and pressed again at once still counts twice.
+    constexpr int PollMilliseconds = 15;
+    m_heldId = id;
+    m_heldKey = keyCode;
+    m_releaseWatch = m_timers->StartRepeating(PollMilliseconds, [this] {
+        if (!m_hotkeys->KeyDown(m_heldKey))
+            StopWatchingRelease();
+    });
+    if (!m_releaseWatch)
+        m_heldId = 0;
+}
+
+void GlobalHotkeys::StopWatchingRelease()
+{
+    if (m_releaseWatch && m_timers)
+        m_timers->Stop(m_releaseWatch);
+    m_releaseWatch = 0;
+    m_heldId = 0;
 }
 
 void GlobalHotkeys::KJGN(int action)

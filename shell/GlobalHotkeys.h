@@ -5,6 +5,7 @@
 // key-down in a chord box takes the chord and the save button registers and stores the five.
 
 #include "platform/Hotkeys.h"
+#include "platform/Timers.h"
 #include "shell/HotkeyText.h"
 #include "shell/SettingsWriter.h"
 #include "ui/Label.h"
@@ -43,8 +44,14 @@ public:
     // The chord boxes call back into this object.
     GlobalHotkeys(GlobalHotkeys const&) = delete;
     GlobalHotkeys& operator=(GlobalHotkeys const&) = delete;
+    ~GlobalHotkeys();
 
-    void Attach(platform::Hotkeys* hotkeys) { m_hotkeys = hotkeys; }
+    // timers watch a held hotkey's key for its release.
+    void Attach(platform::Hotkeys* hotkeys, platform::Timers* timers)
+    {
+        m_hotkeys = hotkeys;
+        m_timers = timers;
+    }
 
     HotkeyText const& CurrentHotkeyText() const { return m_hotkeyText; }
     void SetHotkeyText(HotkeyText text) { m_hotkeyText = std::move(text); }
@@ -56,7 +63,9 @@ public:
     std::string RegisterHotkeys(std::string_view hotkeyText);
     void ReleaseHotkeys();
 
-    // A hotkey the system reported, with the chord it came with.
+    // A hotkey the system reported, with the chord it came with. While its key stays down the
+    // hotkey acts once: the repeats of a held key run nothing (Wine reports them in spite of
+    // MOD_NOREPEAT).
     void Pressed(int id, Chord chord);
     // Runs action 0 to 4 (show or hide, pick, save the colour, flip the copy prefix, capture);
     // any other number does nothing.
@@ -86,6 +95,14 @@ private:
     HotkeyText m_hotkeyText;
     std::array<std::string, HotkeyCount> m_boxChords;
     bool m_released = false; // by a chord box with the focus
+    platform::Timers* m_timers = nullptr;
+    // The hotkey whose key is still down since it acted, and the timer that waits for its release.
+    int m_heldId = 0;
+    int m_heldKey = 0;
+    platform::TimerId m_releaseWatch = 0;
+
+    void WatchRelease(int id, int keyCode);
+    void StopWatchingRelease();
 };
 
 // A key that belongs to the window rather than to a chord box.

@@ -87,6 +87,8 @@ bool Win32Hotkeys::Register(int id, int modifiers, int keyCode)
 
 void Win32Hotkeys::Unregister(int id) { UnregisterHotKey(static_cast<HWND>(m_window), id); }
 
+bool Win32Hotkeys::KeyDown(int keyCode) const { return (GetAsyncKeyState(keyCode) & 0x8000) != 0; }
+
 AppIcon::AppIcon(int size)
 {
     BITMAPV5HEADER header {};

@@ -85,6 +85,28 @@ TEST_F(Hotkeys, AHotkeyRunsItsActionOnlyWhenIdAndChordBothMatch)
     EXPECT_FALSE(m_fakeWindow.IsVisible());
 }
 
+// Was: Wine reports a held hotkey again at every key repeat, so a held F12 flickered the window.
+TEST_F(Hotkeys, AHeldHotkeyActsOnceUntilItsKeyIsLetGo)
+{
+    StartWith("kjj=0:123,4:81,4:66,4:70,4:74,1\r\n");
+    bool const ticked = PrefixTicked();
+    auto const timers = m_timers.Running();
+    m_hotkeys.SetKeyDown(70, true);
+    Window().HotkeyPressed(4, 4, 70);
+    m_timers.Advance(500);
+    Window().HotkeyPressed(4, 4, 70);
+    Window().HotkeyPressed(4, 4, 70);
+    EXPECT_EQ(PrefixTicked(), !ticked) << "the repeats run nothing";
+
+    m_hotkeys.SetKeyDown(70, false);
+    m_timers.Advance(20);
+    Window().HotkeyPressed(4, 4, 70);
+    EXPECT_EQ(PrefixTicked(), ticked) << "pressed again after the release";
+    Window().HotkeyPressed(4, 4, 70);
+    EXPECT_EQ(PrefixTicked(), !ticked) << "a key already up when reported holds nothing back";
+    EXPECT_EQ(m_timers.Running(), timers) << "nothing watches a key that is up";
+}
+
 TEST_F(Hotkeys, BrokenChordsCountAsRefusedAndNeverRun)
 {
     StartWith("kjj=0:123,4:81,4:66,4:x,,1\r\n");
