@@ -14,7 +14,8 @@ ZhuJM::ZhuJM(MainWindowServices services)
     , m_tray([this] { return m_controls.BiaoTiLan->Text(); })
     , m_adjuster(*m_controls.TSBK, *m_controls.TSTK, *m_controls.TSZZ, *m_controls.TSYQ, ChoiceFromPicture())
     , m_chart(*m_controls.YDYSK, ChoiceFromPicture())
-    , m_lists(m_services.settingsIni, m_controls.ZJHQYS, m_controls.WBCYS, [this](Colour colour) { SZYS(colour); })
+    , m_settingsWriter(m_services.settingsIni, [this](std::string_view text) { m_services.showNotice(text); })
+    , m_lists(m_settingsWriter, m_controls.ZJHQYS, m_controls.WBCYS, [this](Colour colour) { SZYS(colour); })
     , m_hotkeys(MakeHotkeys())
     , m_online(*m_controls.DBBT, *m_controls.WYK, [this] {
         // Panel 1 showing: its picture box comes or goes with the answer.
@@ -43,7 +44,7 @@ void ZhuJM::AttachShell(MainWindowShell shell)
     m_shell = shell;
     m_chrome.AttachWindow(shell.window, shell.screen);
     m_tray.Attach(shell.window, shell.tray);
-    m_hotkeys.Attach(shell.hotkeys);
+    m_hotkeys.Attach(shell.hotkeys, m_services.timers);
 }
 
 void ZhuJM::SZYS(Colour colour)
@@ -122,7 +123,7 @@ shell::GlobalHotkeys ZhuJM::MakeHotkeys()
     actions.saveColour = [this] { SaveCurrentColour(); };
     actions.flipCopyPrefix = [this] { m_controls.DXAnNiu->SetChecked(!m_controls.DXAnNiu->Checked()); };
     actions.capture = [this] { StartCapture(); };
-    return shell::GlobalHotkeys(m_services.settingsIni, panel, std::move(actions),
+    return shell::GlobalHotkeys(m_settingsWriter, panel, std::move(actions),
         [this](std::string_view text) { m_services.showNotice(text); });
 }
 

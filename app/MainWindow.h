@@ -23,6 +23,7 @@
 #include "screen/ScreenTools.h"
 #include "shell/GlobalHotkeys.h"
 #include "shell/IniStore.h"
+#include "shell/SettingsWriter.h"
 #include "shell/OnlinePages.h"
 #include "shell/TrayPresence.h"
 #include "skin/Chrome.h"
@@ -174,6 +175,8 @@ private:
     shell::TrayPresence m_tray;
     colour::Adjuster m_adjuster;
     colour::ColourChart m_chart;
+    // Before the features that write through it.
+    shell::SettingsWriter m_settingsWriter;
     lists::ColourLists m_lists;
     screen::ScreenTools m_screenTools;
     shell::GlobalHotkeys m_hotkeys;

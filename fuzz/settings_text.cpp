@@ -1,8 +1,10 @@
 // The settings text as a stranger may have edited it: reading any name from any text, and a value
-// written with names the store accepts reads back as written.
+// written with names the store accepts reads back as the profile rules say, or, in the form the
+// store writes it, exactly as written.
 
 #include "Check.h"
 #include "platform/portable/IniText.h"
+#include "shell/IniStore.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -56,5 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     if (expected.size() >= 2 && (expected.front() == '"' || expected.front() == '\'') && expected.back() == expected.front())
         expected = expected.substr(1, expected.size() - 2);
     FUZZ_CHECK(*read == expected);
+
+    auto const stored = FindValue(SetValue(text, section, key, ValueAsStored(value), encoding), section, key, encoding);
+    FUZZ_CHECK(stored && *stored == value);
     return 0;
 }

@@ -7,7 +7,7 @@
 
 namespace lists {
 
-ColourLists::ColourLists(INIDX& settings, std::span<ui::SwatchImage* const> recentSwatches,
+ColourLists::ColourLists(shell::SettingsWriter& settings, std::span<ui::SwatchImage* const> recentSwatches,
     std::span<ui::SwatchImage* const> savedSwatches, std::function<void(Colour)> select)
     : m_settings(settings)
     , m_select(std::move(select))
@@ -52,8 +52,8 @@ void ColourLists::Wire(OneList& list)
 
 void ColourLists::Load()
 {
-    m_recent.list.SetText(ReadSetting(m_settings, m_recent.key));
-    m_saved.list.SetText(ReadSetting(m_settings, m_saved.key));
+    m_recent.list.SetText(m_settings.Read(m_recent.key));
+    m_saved.list.SetText(m_settings.Read(m_saved.key));
 }
 
 void ColourLists::AddRecentColour(Colour colour)
@@ -88,7 +88,7 @@ void ColourLists::Changed(OneList const& list)
 {
     Show(list);
     // A failed write leaves the list as it is in memory; it is written whole with the next change.
-    WriteSetting(m_settings, list.key, list.list.Text());
+    m_settings.Write(list.key, list.list.Text());
 }
 
 }

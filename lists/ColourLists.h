@@ -5,8 +5,7 @@
 
 #include "colour/Colour.h"
 #include "lists/ColourList.h"
-#include "shell/IniStore.h"
-#include "shell/SettingsFile.h"
+#include "shell/SettingsWriter.h"
 #include "ui/SwatchImage.h"
 
 #include <functional>
@@ -23,7 +22,7 @@ class ColourLists {
 public:
     // The swatch spans hold one swatch per entry the list shows. A click on a swatch that shows
     // an entry makes its colour current through `select`.
-    ColourLists(INIDX& settings, std::span<ui::SwatchImage* const> recentSwatches,
+    ColourLists(shell::SettingsWriter& settings, std::span<ui::SwatchImage* const> recentSwatches,
         std::span<ui::SwatchImage* const> savedSwatches, std::function<void(Colour)> select);
     ColourLists(ColourLists const&) = delete;
     ColourLists& operator=(ColourLists const&) = delete;
@@ -53,7 +52,7 @@ private:
     void Show(OneList const& list);
     void Changed(OneList const& list);
 
-    INIDX& m_settings;
+    shell::SettingsWriter& m_settings;
     std::function<void(Colour)> m_select;
     OneList m_recent;
     OneList m_saved;

@@ -26,10 +26,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive sudo_ apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-# Wine must run with a Chinese ANSI code page (936) for the settings files to round-trip.
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
-  echo "setup: generating zh_CN.UTF-8"
-  sudo_ sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | sudo_ tee -a /etc/locale.gen >/dev/null
-  sudo_ locale-gen >/dev/null
-fi
+# Wine runs with a Chinese ANSI code page (936), as the systems the program is made for, and some
+# tests again with an English one (1252).
+for loc in zh_CN en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$loc\.utf-\?8$"; then
+    echo "setup: generating $loc.UTF-8"
+    sudo_ sed -i "s/^# *\($loc.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$loc.UTF-8 UTF-8" /etc/locale.gen || echo "$loc.UTF-8 UTF-8" | sudo_ tee -a /etc/locale.gen >/dev/null
+    sudo_ locale-gen >/dev/null
+  fi
+done

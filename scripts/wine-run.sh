@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows program of the cross build under Wine, in the build's own prefix and with a
-# Chinese locale, so that the ANSI code page is 936 (GBK) as on the systems the program is made for.
+# Chinese locale, so that the ANSI code page is 936 (GBK) as on the systems the program is made for;
+# PICKER_WINE_LANG names another locale (en_US.UTF-8: code page 1252).
 # Used by ctest as the cross-compiling emulator: wine-run.sh program.exe [args...]
 set -euo pipefail
 
@@ -16,7 +17,8 @@ fi
 export WINEPREFIX=$PICKER_WINEPREFIX
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree=d;mshtml=d"
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+export LANG=${PICKER_WINE_LANG:-zh_CN.UTF-8}
+export LC_ALL=$LANG
 
 "$(dirname "$0")/wineprefix.sh"
 

@@ -1,5 +1,6 @@
 #include "shell/GlobalHotkeys.h"
 
+#include "platform/InputEvents.h"
 #include "shell/ChordNames.h"
 #include "shell/SettingsFile.h"
 
@@ -12,9 +13,9 @@ constexpr size_t ShortestHotkeyText = 21;
 
 }
 
-GlobalHotkeys::GlobalHotkeys(INIDX& settingsIni, HotkeyPanel panel, HotkeyActions actions,
+GlobalHotkeys::GlobalHotkeys(SettingsWriter& settings, HotkeyPanel panel, HotkeyActions actions,
     std::function<void(std::string_view)> notice)
-    : m_settingsIni(settingsIni)
+    : m_settings(settings)
     , m_panel(panel)
     , m_actions(std::move(actions))
     , m_notice(std::move(notice))
@@ -23,13 +24,16 @@ GlobalHotkeys::GlobalHotkeys(INIDX& settingsIni, HotkeyPanel panel, HotkeyAction
         if (ui::TextBox* const box = m_panel.chordBoxes[static_cast<size_t>(index)]) {
             box->SetCapturesKeys(true);
             box->OnKeyDown = [this, index](ui::KeyEvent const& key) { CaptureKey(index, key.keyCode, key.shift); };
+            box->OnFocusChange = [this](bool focused) { ChordBoxFocused(focused); };
         }
     }
 }
 
+GlobalHotkeys::~GlobalHotkeys() { StopWatchingRelease(); }
+
 void GlobalHotkeys::ReadAtStartUp()
 {
-    HotkeyText text = ReadHotkeyText(m_settingsIni);
+    HotkeyText text = ReadHotkeyText(m_settings.Ini());
     if (text.Text().empty())
         text = HotkeyText(std::string(DefaultHotkeyText));
     m_hotkeyText = std::move(text);
@@ -59,9 +63,38 @@ void GlobalHotkeys::ReleaseHotkeys()
 void GlobalHotkeys::Pressed(int id, Chord chord)
 {
     // Both must agree: the chord registered under that id may since have been changed in memory.
-    auto const held = m_hotkeyText.ChordOf(id);
-    if (held && *held == chord)
-        KJGN(id - 1);
+    auto const registered = m_hotkeyText.ChordOf(id);
+    if (!registered || *registered != chord || id == m_heldId)
+        return;
+    // Marked before the action runs: a pick or a capture serves the event queue until it ends.
+    WatchRelease(id, chord.key);
+    KJGN(id - 1);
+}
+
+void GlobalHotkeys::WatchRelease(int id, int keyCode)
+{
+    StopWatchingRelease();
+    // Without a timer the release could not be seen: then every report acts.
+    if (!m_timers || !m_hotkeys || !m_hotkeys->KeyDown(keyCode))
+        return;
+    // Short enough that a key let go and pressed again at once still counts twice.
+    constexpr int PollMilliseconds = 15;
+    m_heldId = id;
+    m_heldKey = keyCode;
+    m_releaseWatch = m_timers->StartRepeating(PollMilliseconds, [this] {
+        if (!m_hotkeys->KeyDown(m_heldKey))
+            StopWatchingRelease();
+    });
+    if (!m_releaseWatch)
+        m_heldId = 0;
+}
+
+void GlobalHotkeys::StopWatchingRelease()
+{
+    if (m_releaseWatch && m_timers)
+        m_timers->Stop(m_releaseWatch);
+    m_releaseWatch = 0;
+    m_heldId = 0;
 }
 
 void GlobalHotkeys::KJGN(int action)
@@ -75,14 +108,16 @@ void GlobalHotkeys::KJGN(int action)
 
 void GlobalHotkeys::FillHotkeyPanel()
 {
-    m_hotkeyText = ReadHotkeyText(m_settingsIni);
-    if (m_hotkeyText.Text().size() < ShortestHotkeyText)
-        m_hotkeyText = HotkeyText(std::string(DefaultHotkeyText));
+    // Not read again from the file: a text that differs from the chords registered would
+    // make the hotkeys run nothing.
+    HotkeyText const shown = m_hotkeyText.Text().size() < ShortestHotkeyText
+        ? HotkeyText(std::string(DefaultHotkeyText))
+        : m_hotkeyText;
     if (m_panel.notation)
         m_panel.notation->Clear();
     for (int index = 0; index < HotkeyCount; ++index) {
         auto const slot = static_cast<size_t>(index);
-        m_boxChords[slot] = std::string(m_hotkeyText.Field(index + 1));
+        m_boxChords[slot] = std::string(shown.Field(index + 1));
         if (m_panel.chordBoxes[slot])
             m_panel.chordBoxes[slot]->SetText(ChordDisplayText(m_boxChords[slot]));
     }
@@ -90,22 +125,40 @@ void GlobalHotkeys::FillHotkeyPanel()
         return;
     for (ui::Label const* caption : m_panel.notationCaptions)
         m_panel.notation->AddItem(caption ? caption->Text() : std::string());
-    m_panel.notation->SetSelectedIndex(m_hotkeyText.CopyNotationIndex().value_or(-1));
+    m_panel.notation->SetSelectedIndex(shown.CopyNotationIndex().value_or(-1));
 }
 
-void GlobalHotkeys::CaptureKey(int index, int keyCode, int shift)
+bool GlobalHotkeys::CaptureKey(int index, int keyCode, int shift)
 {
-    if (index < 0 || index >= HotkeyCount)
-        return;
+    if (index < 0 || index >= HotkeyCount || IsWindowKey(keyCode, shift))
+        return false;
     auto const slot = static_cast<size_t>(index);
     Chord const chord = ChordOfKeyDown(keyCode, shift);
     m_boxChords[slot] = ChordText(chord);
     if (m_panel.chordBoxes[slot])
         m_panel.chordBoxes[slot]->SetText(ChordDisplayText(chord));
+    return true;
+}
+
+void GlobalHotkeys::ChordBoxFocused(bool focused)
+{
+    if (focused == m_released)
+        return;
+    m_released = focused;
+    if (focused)
+        ReleaseHotkeys();
+    else
+        RegisterHotkeys(m_hotkeyText.Text());
 }
 
 bool GlobalHotkeys::SaveHotkeys()
 {
+    for (std::string const& chord : m_boxChords) {
+        if (IsModifierAlone(chord)) {
+            m_notice("快捷键不能只有 Shift、Ctrl、Alt 或 Win 键");
+            return false;
+        }
+    }
     for (size_t i = 0; i < m_boxChords.size(); ++i) {
         for (size_t j = i + 1; j < m_boxChords.size(); ++j) {
             if (m_boxChords[i] == m_boxChords[j]) {
@@ -127,8 +180,30 @@ bool GlobalHotkeys::SaveHotkeys()
     }
     int const selected = m_panel.notation ? m_panel.notation->SelectedIndex() : -1;
     m_hotkeyText = HotkeyText(chords + std::to_string(selected));
-    WriteSetting(m_settingsIni, settings::Hotkeys, m_hotkeyText.Text());
+    // Registered now, whether or not a chord box still has the focus.
+    m_released = false;
+    m_settings.Write(settings::Hotkeys, m_hotkeyText.Text());
     return true;
+}
+
+bool IsWindowKey(int keyCode, int shift)
+{
+    constexpr int F4 = 115;
+    constexpr int F10 = 121;
+    bool const alt = (shift & platform::AltKey) != 0;
+    bool const letterOrDigit = (keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9');
+    return (alt && keyCode == F4) || (keyCode == F10 && !(shift & platform::CtrlKey))
+        || (shift == platform::AltKey && letterOrDigit);
+}
+
+bool IsModifierAlone(std::string_view chord)
+{
+    auto const parsed = ParseChord(chord);
+    if (!parsed)
+        return false;
+    int const key = parsed->key;
+    // Shift, Ctrl, Alt; their left and right keys; the two Windows keys.
+    return (key >= 16 && key <= 18) || (key >= 160 && key <= 165) || key == 91 || key == 92;
 }
 
 }

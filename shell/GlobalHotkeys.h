@@ -5,8 +5,9 @@
 // key-down in a chord box takes the chord and the save button registers and stores the five.
 
 #include "platform/Hotkeys.h"
+#include "platform/Timers.h"
 #include "shell/HotkeyText.h"
-#include "shell/IniStore.h"
+#include "shell/SettingsWriter.h"
 #include "ui/Label.h"
 #include "ui/NativeControls.h"
 
@@ -38,13 +39,19 @@ struct HotkeyPanel {
 class GlobalHotkeys {
 public:
     // notice shows a message box with an OK button.
-    GlobalHotkeys(INIDX& settingsIni, HotkeyPanel panel, HotkeyActions actions,
+    GlobalHotkeys(SettingsWriter& settings, HotkeyPanel panel, HotkeyActions actions,
         std::function<void(std::string_view)> notice);
     // The chord boxes call back into this object.
     GlobalHotkeys(GlobalHotkeys const&) = delete;
     GlobalHotkeys& operator=(GlobalHotkeys const&) = delete;
+    ~GlobalHotkeys();
 
-    void Attach(platform::Hotkeys* hotkeys) { m_hotkeys = hotkeys; }
+    // timers watch a held hotkey's key for its release.
+    void Attach(platform::Hotkeys* hotkeys, platform::Timers* timers)
+    {
+        m_hotkeys = hotkeys;
+        m_timers = timers;
+    }
 
     HotkeyText const& CurrentHotkeyText() const { return m_hotkeyText; }
     void SetHotkeyText(HotkeyText text) { m_hotkeyText = std::move(text); }
@@ -56,31 +63,51 @@ public:
     std::string RegisterHotkeys(std::string_view hotkeyText);
     void ReleaseHotkeys();
 
-    // A hotkey the system reported, with the chord it came with.
+    // A hotkey the system reported, with the chord it came with. While its key stays down the
+    // hotkey acts once: the repeats of a held key run nothing (Wine reports them in spite of
+    // MOD_NOREPEAT).
     void Pressed(int id, Chord chord);
     // Runs action 0 to 4 (show or hide, pick, save the colour, flip the copy prefix, capture);
     // any other number does nothing.
     void KJGN(int action);
 
-    // The panel from the settings file (the default chords when "kjj" is shorter than a whole
-    // hotkey text).
+    // The panel shows the hotkey text in memory, the one registered (the default chords when it
+    // is shorter than a whole hotkey text, without changing what a hotkey runs).
     void FillHotkeyPanel();
-    // A key went down in chord box `index`.
-    void CaptureKey(int index, int keyCode, int shift);
-    // False when two boxes hold one chord: nothing is registered or written then.
+    // A key went down in chord box `index`. False for the keys that belong to the window (Alt+F4,
+    // F10, Alt and a letter or digit): the box keeps its chord and the window handles them.
+    bool CaptureKey(int index, int keyCode, int shift);
+    // While a chord box has the focus the hotkeys are released, so that it can take one of them.
+    void ChordBoxFocused(bool focused);
+    // False when a box holds a modifier alone or two boxes hold one chord: nothing is registered
+    // or written then.
     bool SaveHotkeys();
 
     // The chord each box holds, as stored.
     std::string const& BoxChord(int index) const { return m_boxChords.at(static_cast<size_t>(index)); }
 
 private:
-    INIDX& m_settingsIni;
+    SettingsWriter& m_settings;
     HotkeyPanel m_panel;
     HotkeyActions m_actions;
     std::function<void(std::string_view)> m_notice;
     platform::Hotkeys* m_hotkeys = nullptr;
     HotkeyText m_hotkeyText;
     std::array<std::string, HotkeyCount> m_boxChords;
+    bool m_released = false; // by a chord box with the focus
+    platform::Timers* m_timers = nullptr;
+    // The hotkey whose key is still down since it acted, and the timer that waits for its release.
+    int m_heldId = 0;
+    int m_heldKey = 0;
+    platform::TimerId m_releaseWatch = 0;
+
+    void WatchRelease(int id, int keyCode);
+    void StopWatchingRelease();
 };
+
+// A key that belongs to the window rather than to a chord box.
+bool IsWindowKey(int keyCode, int shift);
+// A chord of a modifier key alone (Shift, Ctrl, Alt or Win), which the system cannot hold.
+bool IsModifierAlone(std::string_view chord);
 
 }

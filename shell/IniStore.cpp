@@ -34,6 +34,18 @@ bool FitsOneLine(std::string_view section, std::string_view key, std::string_vie
 
 }
 
+std::string ValueAsStored(std::string_view value)
+{
+    constexpr std::string_view blanks = " \t\v\f";
+    bool const blankAround = !value.empty()
+        && (blanks.find(value.front()) != std::string_view::npos || blanks.find(value.back()) != std::string_view::npos);
+    bool const quotedWhole
+        = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+    if (!blankAround && !quotedWhole)
+        return std::string(value);
+    return "\"" + std::string(value) + "\"";
+}
+
 INIDX::INIDX(platform::ProfileFiles& files)
     : m_files(files)
 {
@@ -55,7 +67,7 @@ bool INIDX::WriteString(std::string_view section, std::string_view key, std::str
 {
     if (!CheckFileName())
         return false;
-    if (!FitsOneLine(section, key, value) || !m_files.WriteString(m_path, section, key, value)) {
+    if (!FitsOneLine(section, key, value) || !m_files.WriteString(m_path, section, key, ValueAsStored(value))) {
         m_lastError = IniErrorWriteFailed;
         return false;
     }

@@ -23,6 +23,7 @@ public:
 
     // False without touching any file when no file is named, or when the texts cannot be stored
     // as one line of the file (a line break, or "=" in the key, would corrupt its neighbours).
+    // The value reads back as written (see ValueAsStored).
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
 
     // At most size - 1 bytes of the file's code page, cut to whole characters.
@@ -41,3 +42,7 @@ private:
     std::string m_path;
     std::string m_lastError;
 };
+
+// A value as it goes into the file so that it reads back as itself: reading drops the blanks
+// around a value and the quotes that enclose it whole, so such a value is written in quotes.
+std::string ValueAsStored(std::string_view value);

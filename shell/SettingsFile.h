@@ -4,6 +4,7 @@
 
 #include "shell/IniStore.h"
 
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,10 @@ struct SettingKey {
     bool programWrites; // the program changes only these; the rest ship with it
 };
 
+// The keys the program writes are read whole: a value cut by a read buffer would lose its tail,
+// or turn its last colour into another, when the program writes it back.
+inline constexpr int WholeValue = std::numeric_limits<int>::max();
+
 namespace settings {
 
 inline constexpr SettingKey Font { "Font", 20, false };
@@ -31,9 +36,9 @@ inline constexpr SettingKey ListPanelLabel[2] { { "mb1bq1", 50, false }, { "mb1b
 inline constexpr SettingKey HotkeyPanelLabel[6] { { "kjj1", 50, false }, { "kjj2", 50, false },
     { "kjj3", 50, false }, { "kjj4", 50, false }, { "kjj5", 50, false }, { "kjj6", 50, false } };
 inline constexpr SettingKey Note { "beizhu", 500, false };
-inline constexpr SettingKey RecentColours { "ZJYS", 500, true };
-inline constexpr SettingKey SavedColours { "wdYS", 500, true };
-inline constexpr SettingKey Hotkeys { "kjj", 140, true };
+inline constexpr SettingKey RecentColours { "ZJYS", WholeValue, true };
+inline constexpr SettingKey SavedColours { "wdYS", WholeValue, true };
+inline constexpr SettingKey Hotkeys { "kjj", WholeValue, true };
 
 }
 

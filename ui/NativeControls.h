@@ -5,6 +5,7 @@
 
 #include "ui/Control.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,14 @@ public:
     // the program sets its text.
     bool CapturesKeys() const { return m_capturesKeys; }
     void SetCapturesKeys(bool captures);
+
+    // The platform reports the keyboard focus coming (true) and going.
+    void UserFocused(bool focused)
+    {
+        if (OnFocusChange)
+            OnFocusChange(focused);
+    }
+    std::function<void(bool)> OnFocusChange;
 
     bool IsNative() const override { return true; }
 

@@ -75,16 +75,19 @@ public:
         m_registered.erase(id);
         m_chords.erase(id);
     }
+    bool KeyDown(int keyCode) const override { return m_down.count(keyCode) > 0; }
     std::set<int> const& Registered() const { return m_registered; }
     std::map<int, Chord> const& Chords() const { return m_chords; }
     void Hold(int id) { m_registered.insert(id); }
     // Another program holds the chord.
     void HoldElsewhere(int modifiers, int keyCode) { m_elsewhere.insert({ modifiers, keyCode }); }
+    void SetKeyDown(int keyCode, bool down) { down ? void(m_down.insert(keyCode)) : void(m_down.erase(keyCode)); }
 
 private:
     std::set<int> m_registered;
     std::map<int, Chord> m_chords;
     std::set<Chord> m_elsewhere;
+    std::set<int> m_down;
 };
 
 }

@@ -80,7 +80,31 @@ IconvCodePage::IconvCodePage(std::string name)
 std::string IconvCodePage::FromUtf8(std::string_view utf8) const
 {
     IconvHandle const cd(m_name.c_str(), "UTF-8");
-    return Convert(cd, utf8, "?", OnBadInput::ReplaceCharacter);
+    std::string output;
+    output.reserve(utf8.size());
+    size_t at = 0;
+    while (at < utf8.size()) {
+        size_t end = at;
+        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80)
+            ++end;
+        if (end > at) {
+            output += Convert(cd, utf8.substr(at, end - at), "?", OnBadInput::ReplaceCharacter);
+            at = end;
+            continue;
+        }
+        // One character at a time beyond ASCII: some converters skip a character they cannot map
+        // instead of reporting it (glibc's drops the tag characters U+E0000 to U+E007F), and it
+        // must become "?" all the same. A cut sequence at the very end is dropped.
+        end = at + Utf8CharacterBytes(utf8, at);
+        if (IsWholeUtf8Character(utf8, at)) {
+            std::string const converted = Convert(cd, utf8.substr(at, end - at), "?", OnBadInput::ReplaceCharacter);
+            output += converted.empty() ? std::string("?") : converted;
+        } else if (end < utf8.size()) {
+            output += '?';
+        }
+        at = end;
+    }
+    return output;
 }
 
 std::string IconvCodePage::ToUtf8(std::string_view ansi) const

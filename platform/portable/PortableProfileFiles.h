@@ -1,9 +1,9 @@
 #pragma once
-// Profile files on any system with a standard C++ library: the rules of platform/ProfileFiles.h
-// implemented over plain files. "\" in paths is taken as a folder separator, as Windows does.
+// Profile files on any system with a standard C++ library: the program's own profile rules
+// (IniProfileFiles) over plain files. "\" in paths is taken as a folder separator, as Windows
+// does.
 
-#include "platform/CodePage.h"
-#include "platform/ProfileFiles.h"
+#include "platform/portable/IniProfileFiles.h"
 
 namespace platform {
 
@@ -12,13 +12,29 @@ public:
     explicit PortableProfileFiles(CodePage const& codePage);
 
     std::string ReadString(std::string_view file, std::string_view section, std::string_view key,
-        int bufferBytes) override;
-    int ReadInt(std::string_view file, std::string_view section, std::string_view key, int defaultValue) override;
+        int bufferBytes) override
+    {
+        return m_ini.ReadString(file, section, key, bufferBytes);
+    }
+    int ReadInt(std::string_view file, std::string_view section, std::string_view key, int defaultValue) override
+    {
+        return m_ini.ReadInt(file, section, key, defaultValue);
+    }
     bool WriteString(std::string_view file, std::string_view section, std::string_view key,
-        std::string_view value) override;
+        std::string_view value) override
+    {
+        return m_ini.WriteString(file, section, key, value);
+    }
 
 private:
-    CodePage const& m_codePage;
+    class PlainFiles final : public WholeFiles {
+    public:
+        std::optional<std::string> Read(std::string_view file) override;
+        bool Replace(std::string_view file, std::string_view content) override;
+    };
+
+    PlainFiles m_files;
+    IniProfileFiles m_ini;
 };
 
 }

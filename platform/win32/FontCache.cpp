@@ -18,6 +18,21 @@ std::wstring MessageFontName()
     return metrics.lfMessageFont.lfFaceName;
 }
 
+// Whether the font itself draws Chinese. An English system's message font does not, and where no
+// font linking stands in (Wine on an English system) every Chinese text would show as boxes.
+bool DrawsChinese(HFONT font)
+{
+    HDC const dc = CreateCompatibleDC(nullptr);
+    if (!dc)
+        return true;
+    HGDIOBJ const previous = SelectObject(dc, font);
+    WORD glyphs[2] {};
+    DWORD const found = GetGlyphIndicesW(dc, L"色取", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return found == GDI_ERROR || (glyphs[0] != 0xFFFF && glyphs[1] != 0xFFFF);
+}
+
 }
 
 HFONT FontCache::Get(Font const& font)
@@ -48,7 +63,16 @@ HFONT FontCache::Make(Font const& font)
     std::wstring const name = font.name.empty() ? MessageFontName() : Widen(font.name);
     // A face name longer than GDI holds is cut; GDI then picks the closest face it has.
     wcsncpy(description.lfFaceName, name.c_str(), LF_FACESIZE - 1);
-    return CreateFontIndirectW(&description);
+    HFONT const made = CreateFontIndirectW(&description);
+    if (!made || DrawsChinese(made))
+        return made;
+    // The program's texts are Chinese: then the face closest to the one asked for that has them.
+    description.lfCharSet = GB2312_CHARSET;
+    HFONT const chinese = CreateFontIndirectW(&description);
+    if (!chinese)
+        return made;
+    DeleteObject(made);
+    return chinese;
 }
 
 }

@@ -477,7 +477,12 @@ LRESULT CALLBACK NativeChildren::ChildProc(HWND window, UINT message, WPARAM wPa
         child->keyTaken = false;
         break;
     case WM_SETFOCUS:
-        child->owner->m_form.NativeFocused(*child->control);
+    case WM_KILLFOCUS:
+        if (message == WM_SETFOCUS)
+            child->owner->m_form.NativeFocused(*child->control);
+        // A chord box lets the hotkeys go while it has the focus.
+        if (child->control->Kind() == ui::ControlKind::TextBox)
+            static_cast<ui::TextBox&>(*child->control).UserFocused(message == WM_SETFOCUS);
         break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(window, ChildProc, id);

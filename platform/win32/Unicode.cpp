@@ -35,21 +35,28 @@ std::string FromWide(UINT codePage, std::wstring_view text)
 std::wstring Widen(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
 std::string Narrow(std::wstring_view utf16) { return FromWide(CP_UTF8, utf16); }
 
-std::string AnsiFromUtf8(std::string_view utf8) { return FromWide(CP_ACP, Widen(utf8)); }
+std::string CodePageFromUtf8(unsigned codePage, std::string_view utf8) { return FromWide(codePage, Widen(utf8)); }
 
-std::string Utf8FromAnsi(std::string_view ansi) { return Narrow(ToWide(CP_ACP, WholeAnsiCharacters(ansi))); }
+std::string Utf8FromCodePage(unsigned codePage, std::string_view bytes)
+{
+    return Narrow(ToWide(codePage, WholeCharacters(codePage, bytes)));
+}
 
-std::string_view WholeAnsiCharacters(std::string_view ansi)
+std::string_view WholeCharacters(unsigned codePage, std::string_view bytes)
 {
     size_t whole = 0;
-    for (size_t i = 0; i < ansi.size();) {
-        size_t const step = IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(ansi[i])) ? 2 : 1;
-        if (i + step > ansi.size())
+    for (size_t i = 0; i < bytes.size();) {
+        size_t const step = IsDBCSLeadByteEx(codePage, static_cast<BYTE>(bytes[i])) ? 2 : 1;
+        if (i + step > bytes.size())
             break;
         i += step;
         whole = i;
     }
-    return ansi.substr(0, whole);
+    return bytes.substr(0, whole);
 }
+
+std::string AnsiFromUtf8(std::string_view utf8) { return CodePageFromUtf8(CP_ACP, utf8); }
+std::string Utf8FromAnsi(std::string_view ansi) { return Utf8FromCodePage(CP_ACP, ansi); }
+std::string_view WholeAnsiCharacters(std::string_view ansi) { return WholeCharacters(CP_ACP, ansi); }
 
 }

@@ -1,19 +1,27 @@
 #pragma once
-// UTF-8 in memory, UTF-16 at the window APIs, the ANSI code page in files: the conversions, in one
-// place. Invalid input never fails a conversion; it is replaced.
+// UTF-8 in memory, UTF-16 at the window and file APIs, a code page in the settings files: the
+// conversions, in one place. Invalid input never fails a conversion; it is replaced.
 
 #include <string>
 #include <string_view>
 
 namespace platform::win32 {
 
+// The code page of the settings file, the skins and the maker's pages: GBK, as on the Chinese
+// systems the program was made for, whatever the system's own ANSI code page is.
+inline constexpr unsigned ChineseCodePage = 936;
+
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
 
+std::string CodePageFromUtf8(unsigned codePage, std::string_view utf8);
+std::string Utf8FromCodePage(unsigned codePage, std::string_view bytes);
+// The longest prefix of `bytes` that ends on a whole character of the code page.
+std::string_view WholeCharacters(unsigned codePage, std::string_view bytes);
+
+// The same for the system's ANSI code page, which the clipboard's plain text uses.
 std::string AnsiFromUtf8(std::string_view utf8);
 std::string Utf8FromAnsi(std::string_view ansi);
-
-// The longest prefix of `ansi` that ends on a whole character of the ANSI code page.
 std::string_view WholeAnsiCharacters(std::string_view ansi);
 
 }

@@ -1,17 +1,44 @@
 #pragma once
-// Profile files through the system's own private-profile functions, in the ANSI code page.
+// Profile files on Windows: the program's own profile rules (IniProfileFiles) over the system's
+// UTF-16 file functions, so a folder the ANSI code page cannot name works, and the files' text in
+// the Chinese code page whatever the system's ANSI code page is. The system's private-profile
+// functions do neither: the ANSI ones name files in the ANSI code page and read their text in it,
+// the wide ones may write a new file as UTF-16.
 
-#include "platform/ProfileFiles.h"
+#include "platform/portable/IniProfileFiles.h"
+#include "platform/win32/Win32CodePage.h"
 
 namespace platform::win32 {
 
 class Win32ProfileFiles final : public ProfileFiles {
 public:
+    Win32ProfileFiles();
+
     std::string ReadString(std::string_view file, std::string_view section, std::string_view key,
-        int bufferBytes) override;
-    int ReadInt(std::string_view file, std::string_view section, std::string_view key, int defaultValue) override;
+        int bufferBytes) override
+    {
+        return m_ini.ReadString(file, section, key, bufferBytes);
+    }
+    int ReadInt(std::string_view file, std::string_view section, std::string_view key, int defaultValue) override
+    {
+        return m_ini.ReadInt(file, section, key, defaultValue);
+    }
     bool WriteString(std::string_view file, std::string_view section, std::string_view key,
-        std::string_view value) override;
+        std::string_view value) override
+    {
+        return m_ini.WriteString(file, section, key, value);
+    }
+
+private:
+    class WideFiles final : public WholeFiles {
+    public:
+        std::optional<std::string> Read(std::string_view file) override;
+        bool Replace(std::string_view file, std::string_view content) override;
+    };
+
+    Win32CodePage m_codePage;
+    WideFiles m_files;
+    IniProfileFiles m_ini;
 };
 
 }

@@ -75,11 +75,19 @@ Win32Hotkeys::Win32Hotkeys(void* window)
 
 bool Win32Hotkeys::Register(int id, int modifiers, int keyCode)
 {
-    return RegisterHotKey(static_cast<HWND>(m_window), id, static_cast<UINT>(modifiers), static_cast<UINT>(keyCode))
-        != FALSE;
+#ifndef MOD_NOREPEAT
+    constexpr UINT MOD_NOREPEAT = 0x4000;
+#endif
+    // A held hotkey acts once. A system that does not know the flag may refuse it: then without.
+    HWND const window = static_cast<HWND>(m_window);
+    auto const mods = static_cast<UINT>(modifiers);
+    auto const key = static_cast<UINT>(keyCode);
+    return RegisterHotKey(window, id, mods | MOD_NOREPEAT, key) != FALSE || RegisterHotKey(window, id, mods, key) != FALSE;
 }
 
 void Win32Hotkeys::Unregister(int id) { UnregisterHotKey(static_cast<HWND>(m_window), id); }
+
+bool Win32Hotkeys::KeyDown(int keyCode) const { return (GetAsyncKeyState(keyCode) & 0x8000) != 0; }
 
 AppIcon::AppIcon(int size)
 {

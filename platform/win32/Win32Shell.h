@@ -35,6 +35,7 @@ public:
     explicit Win32Hotkeys(void* window);
     bool Register(int id, int modifiers, int keyCode) override;
     void Unregister(int id) override;
+    bool KeyDown(int keyCode) const override;
 
 private:
     void* m_window;

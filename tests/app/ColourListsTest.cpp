@@ -41,7 +41,7 @@ protected:
         Window().Form().PointerUp(at, ui::LeftButton, 0);
     }
 
-    std::string Stored(char const* key) { return m_settingsIni.ReadString("RJSZ", key, 500); }
+    std::string Stored(char const* key) { return m_settingsIni.ReadString("RJSZ", key, WholeValue); }
 
     static bool ShowsEntry(ui::SwatchImage const* swatch, Colour colour)
     {
@@ -112,6 +112,32 @@ TEST_F(ColourLists, AClickSelectsADoubleClickMovesForwardAndEmptySlotsDoNothing)
     DoubleClick(Controls().WBCYS[1]);
     EXPECT_EQ(Stored("wdYS"), "&H1,&H2");
     EXPECT_EQ(Stored("ZJYS"), "&HFF,&HFFFF00,&H123456,own text");
+}
+
+// Was: the 500-byte read cut the list, and a move wrote its last entry back as another colour.
+TEST_F(ColourLists, AListLongerThanAnyReadBufferIsReadAndWrittenWhole)
+{
+    std::string list = "&HFF,&H1";
+    for (int n = 0; n < 70; ++n)
+        list += ",&H1000" + std::to_string(n % 10);
+    list += ",&HABCDEF";
+    Start("ZJYS=" + list + "\r\n");
+    DoubleClick(Controls().ZJHQYS[1]);
+    EXPECT_EQ(Stored("ZJYS"), "&H1,&HFF" + list.substr(8));
+}
+
+// Was: the program wrote these back without their quotes or trailing blank, and the next start
+// showed other colours.
+TEST_F(ColourLists, AListTheUserDidNotChangeComesBackWithTheSameEntries)
+{
+    Start("ZJYS=\"&HFF00,&HFF \"\r\nwdYS=\"\"&HFF,&H1,&H2,&HFF00\"\"\r\n");
+    Window().AddRecentColour(0x123456);
+    DoubleClick(Controls().WBCYS[2]);
+    Restart();
+    EXPECT_EQ(Window().RecentListText(), "&H123456,&HFF00,&HFF ");
+    EXPECT_EQ(Window().SavedListText(), "\"&HFF,&H2,&H1,&HFF00\"");
+    EXPECT_FALSE(Controls().ZJHQYS[2]->HasBorder());
+    EXPECT_FALSE(Controls().WBCYS[0]->HasBorder());
 }
 
 }

@@ -3,6 +3,9 @@
 
 #include "MainWindowFixture.h"
 #include "shell/SettingsFile.h"
+#include "shell/SettingsWriter.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -82,6 +85,28 @@ TEST_F(Hotkeys, AHotkeyRunsItsActionOnlyWhenIdAndChordBothMatch)
     EXPECT_FALSE(m_fakeWindow.IsVisible());
 }
 
+// Was: Wine reports a held hotkey again at every key repeat, so a held F12 flickered the window.
+TEST_F(Hotkeys, AHeldHotkeyActsOnceUntilItsKeyIsLetGo)
+{
+    StartWith("kjj=0:123,4:81,4:66,4:70,4:74,1\r\n");
+    bool const ticked = PrefixTicked();
+    auto const timers = m_timers.Running();
+    m_hotkeys.SetKeyDown(70, true);
+    Window().HotkeyPressed(4, 4, 70);
+    m_timers.Advance(500);
+    Window().HotkeyPressed(4, 4, 70);
+    Window().HotkeyPressed(4, 4, 70);
+    EXPECT_EQ(PrefixTicked(), !ticked) << "the repeats run nothing";
+
+    m_hotkeys.SetKeyDown(70, false);
+    m_timers.Advance(20);
+    Window().HotkeyPressed(4, 4, 70);
+    EXPECT_EQ(PrefixTicked(), ticked) << "pressed again after the release";
+    Window().HotkeyPressed(4, 4, 70);
+    EXPECT_EQ(PrefixTicked(), !ticked) << "a key already up when reported holds nothing back";
+    EXPECT_EQ(m_timers.Running(), timers) << "nothing watches a key that is up";
+}
+
 TEST_F(Hotkeys, BrokenChordsCountAsRefusedAndNeverRun)
 {
     StartWith("kjj=0:123,4:81,4:66,4:x,,1\r\n");
@@ -150,6 +175,84 @@ TEST_F(Hotkeys, ARefusedSaveKeepsTheOldChordsAndSaysSoTwiceWhenThoseFailToo)
     EXPECT_EQ(m_notices, (std::vector<std::string> { "新热键设置失败,将继续使用旧热键", "旧热键设置失败,将无法使用热键" }));
     EXPECT_EQ(m_hotkeys.Registered(), (std::set<int> { 1, 2, 3, 5 }));
     EXPECT_EQ(Stored(), "0:123,4:81,4:66,4:70,4:74,2");
+}
+
+// Was: after a failed save the panel read the old chords back while the new ones were
+// registered, so no hotkey ran; and a read-only file went unnoticed.
+TEST_F(Hotkeys, AFailedWriteIsToldOnceAndWhatTheUserDidStaysInMemory)
+{
+    StartWith("kjj=0:123,4:81,4:66,4:70,4:74,1\r\n");
+    auto const file = std::filesystem::path(m_system.ProgramFolder()) / "path.ini";
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write | std::filesystem::perms::group_write | std::filesystem::perms::others_write,
+        std::filesystem::perm_options::remove);
+    Window().SaveCurrentColour();
+    Window().SZYS(0x00FF00);
+    Window().SaveCurrentColour();
+    EXPECT_EQ(Window().SavedListText(), "&HFF00,&HFF");
+    EXPECT_TRUE(Controls().WBCYS[1]->HasBorder());
+
+    Window().SwitchPanel(0, 3);
+    KeyDown(3, 116, ui::CtrlKey | ui::AltKey);
+    ASSERT_TRUE(Window().Hotkeys().SaveHotkeys());
+    Window().SwitchPanel(3, 3);
+    EXPECT_EQ(BoxTexts()[3], "Ctrl+Alt+F5");
+    bool const ticked = PrefixTicked();
+    Window().HotkeyPressed(4, 3, 116);
+    EXPECT_EQ(PrefixTicked(), !ticked);
+    EXPECT_EQ(m_notices, (std::vector<std::string> { shell::SaveFailedText(m_settingsIni.IniName()) }));
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+}
+
+// Was: a short text was replaced by the default chords in memory when the panel showed, so
+// chords that were never registered ran their actions.
+TEST_F(Hotkeys, AShortTextShowsTheDefaultChordsButRunsOnlyWhatWasRegistered)
+{
+    StartWith("kjj=5:9\\x\r\n");
+    Window().SwitchPanel(0, 3);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string> { "", "Shift+Q", "Shift+B", "Shift+F", "Shift+J" }));
+    EXPECT_EQ(Window().CurrentHotkeyText().Text(), "5:9\\x");
+    bool const ticked = PrefixTicked();
+    Window().HotkeyPressed(4, 4, 70);
+    EXPECT_EQ(PrefixTicked(), ticked);
+}
+
+// Was: a text past the old 140-byte read lost its notation index at the next start.
+TEST_F(Hotkeys, ALongTextSavedAfterARefusalReadsBackWhole)
+{
+    std::string const zeros(30, '0');
+    std::string const old = zeros + "0:123," + zeros + "4:81," + zeros + "4:66," + zeros + "4:70," + zeros + "4:74,1";
+    StartWith("kjj=" + old + "\r\n");
+    Window().SwitchPanel(0, 3);
+    m_hotkeys.HoldElsewhere(3, 116);
+    KeyDown(3, 116, ui::CtrlKey | ui::AltKey);
+    Controls().XQK->UserSelected(3);
+    ASSERT_TRUE(Window().Hotkeys().SaveHotkeys());
+    m_window.reset();
+    ASSERT_TRUE(Window().CSHZJM());
+    EXPECT_GT(Window().CurrentHotkeyText().Text().size(), 140u);
+    EXPECT_EQ(Window().CurrentHotkeyText().CopyNotationIndex(), 3);
+}
+
+TEST_F(Hotkeys, ChordBoxesLeaveWindowKeysAloneTakeRegisteredChordsAndRefuseModifiersAlone)
+{
+    StartWith("kjj=0:123,4:81,4:66,4:70,4:74,1\r\n");
+    Window().SwitchPanel(0, 3);
+    KeyDown(1, 115, ui::AltKey);
+    KeyDown(1, 121, 0);
+    KeyDown(1, 'Q', ui::AltKey);
+    EXPECT_EQ(Window().Hotkeys().BoxChord(1), "4:81") << "Alt+F4, F10 and Alt+Q are the window's";
+    KeyDown(1, 'Q', ui::AltKey | ui::CtrlKey);
+    EXPECT_EQ(Window().Hotkeys().BoxChord(1), "3:81");
+
+    Controls().MB4SRK[0]->UserFocused(true);
+    EXPECT_TRUE(m_hotkeys.Registered().empty()) << "F12 reaches the box, not the hotkey";
+    Controls().MB4SRK[0]->UserFocused(false);
+    EXPECT_EQ(m_hotkeys.Registered(), (std::set<int> { 1, 2, 3, 4, 5 }));
+
+    KeyDown(4, 92, 0);
+    EXPECT_FALSE(Window().Hotkeys().SaveHotkeys());
+    EXPECT_EQ(m_notices, (std::vector<std::string> { "快捷键不能只有 Shift、Ctrl、Alt 或 Win 键" }));
+    EXPECT_EQ(Stored(), "0:123,4:81,4:66,4:70,4:74,1");
 }
 
 }

@@ -86,6 +86,19 @@ TEST_F(IniStoreContract, FailedWriteSaysSoAndKeepsTheFile)
     EXPECT_EQ(m_ini.ReadString("RJSZ", "kjj", 140), "old");
 }
 
+// Was: blanks around a value and quotes around all of it were lost on the way back, so a list
+// the user had not changed came back with other entries.
+TEST_F(IniStoreContract, AValueReadsBackAsWritten)
+{
+    m_ini.IniName(m_folder.File("path.ini"));
+    for (std::string_view const value : { "&HFF00,&HFF ", " &HFF", "\"&HFF,&H1,&HFF00\"", "'x'", "\"", "\"\"", "a \"b\"" }) {
+        ASSERT_TRUE(m_ini.WriteString("RJSZ", "ZJYS", value));
+        EXPECT_EQ(ReadSetting(m_ini, settings::RecentColours), value);
+    }
+    ASSERT_TRUE(m_ini.WriteString("RJSZ", "ZJYS", "&HFF,&H1"));
+    EXPECT_EQ(ReadBytes(m_ini.IniName()), "[RJSZ]\r\nZJYS=&HFF,&H1\r\n") << "a plain value goes in as it is";
+}
+
 // A line break in a value would write a line of its own: a key nobody meant to set.
 TEST_F(IniStoreContract, TextsThatWouldBreakTheLineAreRefused)
 {

@@ -79,6 +79,17 @@ TEST_F(ProfileFilesContract, ChineseValuesComeBackExactly)
     EXPECT_EQ(Read(file, "beizhu"), "第一行/n第二行");
 }
 
+// Was: on Windows nothing was read or written in a folder the ANSI code page cannot name.
+TEST_F(ProfileFilesContract, AFolderAnyLanguageNamesWorks)
+{
+    std::filesystem::create_directory(m_folder.Path() / PathFromText("颜色 한국어 क ✓"));
+    auto const file = m_folder.File("颜色 한국어 क ✓/path.ini");
+    WriteBytes(file, Ansi("[RJSZ]\r\nbtwz=取色器\r\n"));
+    EXPECT_EQ(Read(file, "btwz"), "取色器");
+    ASSERT_TRUE(m_files->WriteString(file, "RJSZ", "wdYS", "&HFF"));
+    EXPECT_EQ(ReadBytes(file), Ansi("[RJSZ]\r\nbtwz=取色器\r\nwdYS=&HFF\r\n"));
+}
+
 TEST_F(ProfileFilesContract, LongValuesAreCutToWholeCharacters)
 {
     std::string const thirty = Repeat("色", 30);

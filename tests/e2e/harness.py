@@ -162,9 +162,11 @@ def _live_processes_with_env(entry):
 
 # ---------------------------------------------------------------- Wine
 
-def wine_env(prefix, display):
+def wine_env(prefix, display, lang=None):
     env = dict(os.environ)
     env.update(WINE_ENV, WINEPREFIX=prefix, DISPLAY=display)
+    if lang:
+        env.update(LANG=lang, LC_ALL=lang)
     return env
 
 
@@ -410,15 +412,18 @@ class Session:
 
     ini: {key: value} for [RJSZ], {section: {key: value}}, raw bytes, or None for no path.ini.
     screen_size: the virtual display's (width, height); SCREEN_SIZE unless given.
+    folder: the program folder's name; lang: the locale the program runs in (its ANSI code page).
     """
 
     def __init__(self, ini=None, *, launch=True, exe=None, prefix=None, startup_timeout=30, shipped=False,
-                 in_place=False, screen_size=SCREEN_SIZE, monitors=None):
+                 in_place=False, screen_size=SCREEN_SIZE, monitors=None, folder='program', lang=None):
         # With shipped, the program folder is the one the build made: path.ini and skin\ beside the exe.
         self.shipped = shipped
         # With in_place, the program runs where exe is (an installed copy, which may appear only
         # after the session has started) and its folder is not the session's to fill or remove.
         self.in_place = in_place
+        self.folder = folder
+        self.lang = lang
         self.ini = ini
         self.exe = exe or os.environ.get('PICKER_EXE')
         prefix = prefix or os.environ.get('PICKER_WINEPREFIX')
@@ -451,7 +456,7 @@ class Session:
                     raise HarnessError('in_place needs the exe path, where the program is or will be')
                 self.program_dir = os.path.dirname(os.path.abspath(self.exe))
             else:
-                self.program_dir = os.path.join(self.work_dir, 'program')
+                self.program_dir = os.path.join(self.work_dir, self.folder)
                 os.mkdir(self.program_dir)
             if self.exe and not self.in_place:
                 if not os.path.isfile(self.exe):
@@ -558,7 +563,7 @@ class Session:
     def _wine_ready(self):
         if not self.prefix:
             raise HarnessError('PICKER_WINEPREFIX is not set; point it at the build\'s Wine prefix')
-        env = wine_env(self.prefix, self.display)
+        env = wine_env(self.prefix, self.display, self.lang)
         if not self._wine_used:
             with self._log('wine.log') as log:
                 # A server left from another session would still talk to that session's display.

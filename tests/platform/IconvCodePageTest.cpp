@@ -13,6 +13,8 @@ TEST(IconvCodePage, BadBytesAreReplacedAndAHalfCharacterAtTheEndDropped)
     // Was "?C": a broken lead byte took the characters it claimed with it.
     EXPECT_EQ(gbk.FromUtf8("\xE4" "ABC"), "?ABC");
     EXPECT_EQ(gbk.FromUtf8("\xE4\xB8" "A\xED\xA0\x80" "B"), "?A???B") << "a cut sequence, a surrogate";
+    // Was "ab": the system's converter skipped the tag character without a word.
+    EXPECT_EQ(gbk.FromUtf8("a\xF3\xA0\x80\xB2" "b"), "a?b");
     EXPECT_EQ(gbk.ToUtf8(""), "");
     EXPECT_EQ(gbk.ToUtf8(gbk.FromUtf8(std::string(100000, 'z'))).size(), 100000u);
 }
