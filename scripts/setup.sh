@@ -9,7 +9,7 @@ packages=(
   mingw-w64 g++-mingw-w64-x86-64-posix
   wine wine64 nsis
   xvfb xauth xdotool xclip x11-xserver-utils x11-utils imagemagick python3
-  xserver-xorg-core xserver-xorg-video-dummy
+  xserver-xorg-core xserver-xorg-video-dummy libgl1-mesa-dri
   fonts-wqy-microhei locales
   libstb-dev googletest libgtest-dev libbenchmark-dev
 )
