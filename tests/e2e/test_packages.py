@@ -13,7 +13,8 @@ import tempfile
 import unittest
 import zipfile
 
-from harness import HarnessError, Session, wait_until
+from harness import HarnessError, PageServer, Session, wait_until
+from test_hotkeys import loopback_port
 
 TITLE = '取色器'
 CLOSE = (310, 16)  # the shipped skin's close button, in window pixels
@@ -100,7 +101,11 @@ class InstallerTest(unittest.TestCase):
             self.assertEqual(fixed_version(exe), version)
             self.assertEqual(len(shortcuts()), 1)
 
-            # The installed copy runs from its folder, with the settings and skin installed beside it.
+            # The installed copy runs from its folder, with the settings and skin installed beside it,
+            # and asks the tests' web server for nothing: a release fetches from no test server.
+            server = PageServer(loopback_port() or 47251, {})
+            server.__enter__()
+            self.addCleanup(server.__exit__, None, None, None)
             s.launch()
             main = s.wait_for_window(TITLE, timeout=30)[0]
             s.save_shot('installed-program')
@@ -112,6 +117,7 @@ class InstallerTest(unittest.TestCase):
                                     beside_program=True), 2)
             self.assertEqual(files_under(target), shipped | {'uninstall.exe'})
             self.assertTrue(s.process_alive(), s.program_log())
+            self.assertEqual(server.requests, [], 'pages asked of a test server')
             g = s.window_geometry(main)
             s.click(g['x'] + CLOSE[0], g['y'] + CLOSE[1])
             self.assertEqual(s.wait_exit(15), 0)

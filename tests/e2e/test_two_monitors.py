@@ -1,7 +1,7 @@
 """The screen tools on a desk of two monitors (harness.TWO_MONITORS): a 1024 x 768 monitor left of the
 1280 x 800 primary, so at negative x for Windows, with a gap below it. A pick on the left monitor copies
 its colour; a capture across the monitors' boundary and into the gap copies exactly those pixels, the
-gap black. Needs Xorg's dummy driver (scripts/setup.sh installs it)."""
+gap black; the window drags onto the left monitor. Needs Xorg's dummy driver (scripts/setup.sh installs it)."""
 
 import os
 import shutil
@@ -83,6 +83,15 @@ class TwoMonitorsTest(unittest.TestCase):
             expected = {(0, 0): LEFT_COLOUR, (23, last_row): LEFT_COLOUR, (24, 0): PRIMARY_COLOUR,
                         (49, 39): PRIMARY_COLOUR, (23, last_row + 1): (0, 0, 0), (0, 39): (0, 0, 0)}
             self.assertEqual({at: pixel(path, *at) for at in expected}, expected)
+
+            # The title area drags the window onto the left monitor, at negative x for Windows.
+            g = s.window_geometry(main)
+            s.mouse_down(100, 12, window=main)
+            s.move(g['x'] - 200, g['y'] + 50)
+            s.move(300, 100)
+            s.mouse_up()
+            wait_until(lambda: s.window_geometry(main)['x'] == 200, 5,
+                       f'the window on the left monitor (at {s.window_geometry(main)})')
 
 
 if __name__ == '__main__':

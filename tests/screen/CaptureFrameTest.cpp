@@ -18,13 +18,13 @@ namespace {
 using platform::LeftButton;
 using screen::SelRect;
 
-constexpr gfx::Size Screen { 640, 480 };
+constexpr gfx::Size FrameScreen { 640, 480 };
 constexpr Colour Desktop = MakeColour(123, 255, 255);
-platform::Desktop const Single = platform::Desktop::Single({ 0, 0, Screen.width, Screen.height });
+platform::Desktop const Single = platform::Desktop::Single({ 0, 0, FrameScreen.width, FrameScreen.height });
 
 gfx::Image Plain(Colour colour)
 {
-    return *gfx::Image::Create(Screen.width, Screen.height, gfx::PixelFromColour(colour));
+    return *gfx::Image::Create(FrameScreen.width, FrameScreen.height, gfx::PixelFromColour(colour));
 }
 
 Colour At(gfx::Image const& image, int x, int y) { return gfx::ColourFromPixel(*image.PixelAt(x, y)); }
@@ -42,7 +42,7 @@ class CaptureFrames : public ::testing::Test {
 protected:
     platform::fake::FakeTextRenderer m_text;
     platform::fake::FakePointer m_pointer;
-    platform::fake::FakeOverlayWindow m_window { Screen };
+    platform::fake::FakeOverlayWindow m_window { FrameScreen };
     gfx::Image const m_snapshot = Plain(Desktop);
     screen::JTK m_capture { m_window, m_text, m_pointer, m_snapshot, Single };
     screen::CaptureAssets const m_assets = screen::CaptureAssets::Make(m_snapshot, m_text);
@@ -83,17 +83,17 @@ TEST_F(CaptureFrames, ASelectionShowsBrightInItsFrameWithHandlesAndTheSizeInTheT
 
 TEST_F(CaptureFrames, TheTipBoxNearTheCornerSitsLeftOfAndAboveThePointer)
 {
-    Move(Screen.width - 1, Screen.height - 1);
+    Move(FrameScreen.width - 1, FrameScreen.height - 1);
     screen::CaptureMemory memory;
     auto const layout = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Single, m_assets, m_text, memory);
     EXPECT_EQ(layout.tipAt,
-        (gfx::Point { Screen.width - m_assets.tipBox.width - 2, Screen.height - 1 - m_assets.tipBox.height }));
+        (gfx::Point { FrameScreen.width - m_assets.tipBox.width - 2, FrameScreen.height - 1 - m_assets.tipBox.height }));
 }
 
 TEST_F(CaptureFrames, AMagnifierAboveKeepsTheNextTipBoxFromThere)
 {
     Down(200, 200);
-    Move(300, Screen.height - 10, LeftButton);
+    Move(300, FrameScreen.height - 10, LeftButton);
     screen::CaptureMemory memory;
     auto const first = screen::LayOutCaptureFrame(m_capture.CurrentSelection(), Single, m_assets, m_text, memory);
     EXPECT_EQ(first.magnifierAt, (gfx::Point { 200, 200 - 121 }));
@@ -127,7 +127,7 @@ TEST_F(CaptureFrames, ChangedAreasCoverTheSelectionAsPaintedWhateverTheSignOfIts
     screen::CaptureLayout after = before;
     after.rect = { 300, 200, -40, 30 };
     after.bright = after.handles = true;
-    auto const changed = screen::ChangedAreas(before, after, Screen, m_assets);
+    auto const changed = screen::ChangedAreas(before, after, FrameScreen, m_assets);
     // The top-right handle's first pixel, at X + W - 1, Y - 1.
     EXPECT_TRUE(std::any_of(changed.begin(), changed.end(), [](gfx::Rect r) { return r.Contains({ 259, 199 }); }));
 }
@@ -139,8 +139,8 @@ TEST_F(CaptureFrames, RepaintingChangedAreasAlwaysMatchesAFullRepaint)
     auto const coordinate = [&](int limit) { return std::uniform_int_distribution<int>(-5, limit + 5)(random); };
     screen::CaptureMemory memory;
     for (int step = 0; step < 150; ++step) {
-        int const x = coordinate(Screen.width);
-        int const y = coordinate(Screen.height);
+        int const x = coordinate(FrameScreen.width);
+        int const y = coordinate(FrameScreen.height);
         switch (random() % 6) {
         case 0:
             Down(x, y);
@@ -164,8 +164,8 @@ TEST_F(CaptureFrames, RepaintingChangedAreasAlwaysMatchesAFullRepaint)
         gfx::Painter painter(full);
         auto const source = screen::MagnifierSource(layout, m_assets, m_text);
         screen::PaintCaptureFrame(painter, layout, m_assets, m_text, source ? &*source : nullptr);
-        for (int py = 0; py < Screen.height; ++py)
-            for (int px = 0; px < Screen.width; ++px)
+        for (int py = 0; py < FrameScreen.height; ++py)
+            for (int px = 0; px < FrameScreen.width; ++px)
                 ASSERT_EQ(*m_window.Pixels().PixelAt(px, py), *full.PixelAt(px, py)) << "step " << step << " at " << px
                                                                                       << "," << py;
     }

@@ -13,8 +13,8 @@ namespace {
 
 using screen::MagnifierCorner;
 
-constexpr gfx::Size Screen { 200, 150 };
-platform::Desktop const Single = platform::Desktop::Single({ 0, 0, Screen.width, Screen.height });
+constexpr gfx::Size PickScreen { 200, 150 };
+platform::Desktop const Single = platform::Desktop::Single({ 0, 0, PickScreen.width, PickScreen.height });
 
 // A picture whose every pixel has a colour of its own.
 gfx::Image Numbered(gfx::Size size)
@@ -46,7 +46,7 @@ TEST(PickMagnifier, FlipsLeftOrUpPastFiftyPixelsFromTheEdgeEachAxisAlone)
 
 TEST(PickMagnifier, EnlargesFiveTimesWithTheOutlineAndTheMarkAroundThePointersPixel)
 {
-    gfx::Image const snapshot = Numbered(Screen);
+    gfx::Image const snapshot = Numbered(PickScreen);
     gfx::Image frame = snapshot.Clone();
     screen::PaintPickMagnifier(frame, snapshot, { 50, 40 }, Single);
     // The pointer's own pixel is the fifth block: (mx + 20 ... mx + 24).
@@ -67,8 +67,8 @@ TEST(PickMagnifier, EnlargesFiveTimesWithTheOutlineAndTheMarkAroundThePointersPi
 
 TEST(PickOverlay, FramesRepaintOnlyTheMagnifiersAndMatchAFullRepaint)
 {
-    platform::fake::FakeOverlayWindow window(Screen);
-    gfx::Image const snapshot = Numbered(Screen);
+    platform::fake::FakeOverlayWindow window(PickScreen);
+    gfx::Image const snapshot = Numbered(PickScreen);
     screen::QSK pick(window, snapshot, Single);
     pick.Frame({ 30, 30 });
     window.TakeInvalidated();
@@ -90,7 +90,7 @@ class PickFlow : public MainWindowFixture {
 protected:
     PickFlow()
     {
-        m_screen.Show(Numbered(Screen));
+        m_screen.Show(Numbered(PickScreen));
         m_pointer.MoveTo({ 123, 45 });
         m_services.emplace(screen::ScreenServices { m_screen, m_pointer, m_loop, m_clipboard, m_text,
             [this](gfx::Rect area) {
@@ -126,7 +126,7 @@ protected:
 TEST_F(PickFlow, AReleaseMakesTheSnapshotColourCurrentAndCopiesTheChosenNotation)
 {
     app::ZhuJM& window = Started("0:123,4:81,4:66,4:70,4:74,1");
-    Colour const expected = gfx::ColourFromPixel(*Numbered(Screen).PixelAt(123, 45));
+    Colour const expected = gfx::ColourFromPixel(*Numbered(PickScreen).PixelAt(123, 45));
     window.StartPick();
     EXPECT_EQ(window.CurrentColour(), expected);
     EXPECT_EQ(m_clipboard.Text(), Controls().YSSR[1]->Text());

@@ -13,12 +13,12 @@ using platform::RightButton;
 using screen::SelRect;
 using screen::SelState;
 
-constexpr gfx::Size Screen { 800, 600 };
+constexpr gfx::Size SelectionScreen { 800, 600 };
 
 // A selection of 100 x 50 at (200, 100), released.
 screen::Selection Selected()
 {
-    screen::Selection s(Screen);
+    screen::Selection s(SelectionScreen);
     s.MouseDown(LeftButton, 300, 150);
     s.MouseMove(LeftButton, 200, 100);
     s.MouseUp();
@@ -40,7 +40,7 @@ TEST(Selection, DrawingUpAndLeftAndAPressWithoutAMove)
     EXPECT_EQ(s.Rect(), (SelRect { 200, 100, 100, 50 }));
     EXPECT_EQ(s.State(), SelState::Selected);
 
-    screen::Selection still(Screen);
+    screen::Selection still(SelectionScreen);
     still.MouseDown(LeftButton, 40, 40);
     still.MouseUp();
     EXPECT_EQ(still.Rect(), SelRect {});
@@ -73,7 +73,7 @@ TEST(Selection, ThePointerShapeDecidesWhatAPressDoes)
         EXPECT_EQ(s.State(), c.state) << c.x << "," << c.y;
     }
     // On a very narrow selection even its right frame line sizes from the left.
-    screen::Selection narrow(Screen);
+    screen::Selection narrow(SelectionScreen);
     narrow.MouseDown(LeftButton, 10, 10);
     narrow.MouseMove(LeftButton, 11, 40);
     narrow.MouseUp();
@@ -121,14 +121,14 @@ TEST(Selection, ArrowKeysStopAtZeroAndAtTheScreenEdge)
     EXPECT_EQ(s.Rect().H, 49);
     EXPECT_FALSE(s.KeyDown(65));
 
-    screen::Selection empty(Screen);
+    screen::Selection empty(SelectionScreen);
     EXPECT_FALSE(empty.KeyDown(screen::VirtualKeyLeft)) << "W stays 0 and the pointer stays";
     EXPECT_EQ(empty.Rect().W, 0);
 
     screen::Selection edge = Selected();
     Drag(edge, 250, 125, 1000, 0);
     EXPECT_FALSE(edge.KeyDown(screen::VirtualKeyRight));
-    EXPECT_EQ(edge.Rect().X + edge.Rect().W, Screen.width);
+    EXPECT_EQ(edge.Rect().X + edge.Rect().W, SelectionScreen.width);
 }
 
 TEST(Selection, RightClickClearsAndEscEndsInEveryState)
@@ -149,7 +149,7 @@ TEST(Selection, RightClickClearsAndEscEndsInEveryState)
 // pixel left the screen (Y = -1), and the left edge likewise (X = -1).
 TEST(Selection, SizingFromTheTopOrLeftEdgeStopsAtTheScreensEdge)
 {
-    screen::Selection s(Screen);
+    screen::Selection s(SelectionScreen);
     s.MouseDown(LeftButton, 0, 0);
     s.MouseMove(LeftButton, 100, 50);
     s.MouseUp();
@@ -170,7 +170,7 @@ TEST(Selection, NeitherPointerNorKeysTakeTheSelectionOffTheScreenOrBelowZero)
     SelRect const r = s.Rect();
     EXPECT_GE(r.X, 0);
     EXPECT_GE(r.W, 0);
-    EXPECT_LE(r.X + r.W, Screen.width);
+    EXPECT_LE(r.X + r.W, SelectionScreen.width);
 }
 
 }
