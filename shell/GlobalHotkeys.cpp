@@ -23,7 +23,7 @@ GlobalHotkeys::GlobalHotkeys(SettingsWriter& settings, HotkeyPanel panel, Hotkey
     for (int index = 0; index < HotkeyCount; ++index) {
         if (ui::TextBox* const box = m_panel.chordBoxes[static_cast<size_t>(index)]) {
             box->SetCapturesKeys(true);
-            box->OnKeyDown = [this, index](ui::KeyEvent const& key) { CaptureKey(index, key.keyCode, key.shift); };
+            box->OnKeyDown = [this, index](ui::KeyEvent const& key) { return CaptureKey(index, key.keyCode, key.shift); };
             box->OnFocusChange = [this](bool focused) { ChordBoxFocused(focused); };
         }
     }

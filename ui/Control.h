@@ -105,7 +105,8 @@ public:
     std::function<void()> OnDoubleClick;
     std::function<void()> OnEnter;
     std::function<void()> OnLeave;
-    std::function<void(KeyEvent const&)> OnKeyDown;
+    // True when the control took the key; a key it leaves goes on to the form and the window.
+    std::function<bool(KeyEvent const&)> OnKeyDown;
     // The user changed the value of a native control (text, tick, selection).
     std::function<void()> OnChange;
 

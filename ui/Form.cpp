@@ -261,10 +261,8 @@ bool Form::KeyDown(KeyEvent const& key)
         return true;
     }
     Control* const focused = m_focused && m_focused->Shown() ? m_focused : nullptr;
-    if (focused && focused->OnKeyDown) {
-        focused->OnKeyDown(key);
+    if (focused && focused->OnKeyDown && focused->OnKeyDown(key))
         return true;
-    }
     if (focused && Plain(key)) {
         if ((key.keyCode == EnterKey || key.keyCode == SpaceKey) && DoDefaultAction(*focused))
             return true;

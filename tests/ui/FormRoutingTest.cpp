@@ -151,12 +151,16 @@ TEST_F(FormRouting, KeysGoToTheFocusedControlThenToTheForm)
     };
     EXPECT_TRUE(m_form.KeyDown({ 27, 0 }));
     EXPECT_FALSE(m_form.KeyDown({ 65, 0 })) << "the form left it to the system";
-    m_upper.OnKeyDown = [&](ui::KeyEvent const& key) { keys.push_back("upper " + std::to_string(key.keyCode)); };
+    m_upper.OnKeyDown = [&](ui::KeyEvent const& key) {
+        keys.push_back("upper " + std::to_string(key.keyCode));
+        return key.keyCode != 115;
+    };
     m_form.SetFocus(&m_upper);
     EXPECT_TRUE(m_form.KeyDown({ 37, 0 }));
+    EXPECT_FALSE(m_form.KeyDown({ 115, ui::AltKey })) << "Alt+F4, which the control leaves, goes on to the window";
     m_upper.SetVisible(false);
     m_form.KeyDown({ 38, 0 });
-    EXPECT_EQ(keys, (std::vector<std::string> { "form 27", "form 65", "upper 37", "form 38" }));
+    EXPECT_EQ(keys, (std::vector<std::string> { "form 27", "form 65", "upper 37", "upper 115", "form 115", "form 38" }));
     EXPECT_FALSE(m_form.KeyPress(U'a'));
 }
 

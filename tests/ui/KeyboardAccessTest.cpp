@@ -43,8 +43,10 @@ protected:
         m_hidden.OnClick = [] { };
         m_hidden.SetVisible(false);
         m_chord.SetPlace({ 200, 40, 80, 20 });
-        m_chord.OnKeyDown
-            = [this](ui::KeyEvent const& key) { m_log.push_back("chord " + std::to_string(key.keyCode)); };
+        m_chord.OnKeyDown = [this](ui::KeyEvent const& key) {
+            m_log.push_back("chord " + std::to_string(key.keyCode));
+            return true;
+        };
     }
 
     std::vector<std::string> Tabbing(int presses, int shift = 0)

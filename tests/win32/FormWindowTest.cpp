@@ -138,6 +138,7 @@ protected:
             control->OnChange = [this, name] { events.push_back("change " + name); };
             control->OnKeyDown = [this, name](ui::KeyEvent const& key) {
                 events.push_back("key " + name + " " + std::to_string(key.keyCode) + " " + std::to_string(key.shift));
+                return true;
             };
         }
         topmost.OnChange = [this] { events.push_back("change topmost"); };
