@@ -4,7 +4,7 @@
 #   scripts/fuzz.sh [SECONDS [RUNS]] [TARGET...]   each target in turn under nice, until it has run
 #                                                  for SECONDS (default 600) or RUNS inputs (default
 #                                                  1000000), whichever comes first
-#   scripts/fuzz.sh --smoke                        every target for 10 s, two at a time (CI)
+#   scripts/fuzz.sh --smoke                        every target for 5 s, two at a time (CI)
 #
 # Each target starts from its seeds in fuzz/corpus/NAME and keeps what it learns in
 # build/fuzz/corpus/NAME; a finding is written to build/fuzz/findings/NAME and fails the run.
@@ -38,7 +38,7 @@ if [ "${1:-}" = "--smoke" ]; then
   for ((i = 0; i < ${#all[@]}; i += 2)); do
     pids=()
     for name in "${all[@]:i:2}"; do
-      run_one "$name" 10 -1 &
+      run_one "$name" 5 -1 &
       pids+=($!)
     done
     for pid in "${pids[@]}"; do wait "$pid" || failed=1; done

@@ -6,7 +6,7 @@ namespace platform::win32 {
 
 namespace {
 
-constexpr wchar_t ClassName[] = L"ColourPickerMessageWindow";
+constexpr wchar_t MessageWindowClass[] = L"ColourPickerMessageWindow";
 
 MessageWindow* OwnerOf(HWND window)
 {
@@ -40,11 +40,11 @@ MessageWindow::MessageWindow(Handler handler)
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = &MessageWindowProcedure::Handle;
         windowClass.hInstance = instance;
-        windowClass.lpszClassName = ClassName;
+        windowClass.lpszClassName = MessageWindowClass;
         return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }();
     if (registered)
-        m_window = CreateWindowExW(0, ClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+        m_window = CreateWindowExW(0, MessageWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
 }
 
 MessageWindow::~MessageWindow()

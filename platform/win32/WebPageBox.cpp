@@ -17,7 +17,7 @@ namespace platform::win32 {
 
 namespace {
 
-constexpr wchar_t ClassName[] = L"ColourPickerWebPageBox";
+constexpr wchar_t WebPageBoxClass[] = L"ColourPickerWebPageBox";
 // Posted to the box's window: open the links the page's events queued.
 constexpr UINT OpenQueuedLinks = WM_APP + 1;
 
@@ -65,7 +65,7 @@ ATOM BoxClass()
         windowClass.lpfnWndProc = &BoxProcedure;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = ClassName;
+        windowClass.lpszClassName = WebPageBoxClass;
         return RegisterClassExW(&windowClass);
     }();
     return atom;
@@ -153,7 +153,7 @@ public:
     {
         if (!m_ole.Joined() || !BoxClass())
             return false;
-        m_window = CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+        m_window = CreateWindowExW(0, WebPageBoxClass, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
             parent, nullptr, GetModuleHandleW(nullptr), static_cast<BoxWindowEvents*>(this));
         if (!m_window)
             return false;

@@ -13,7 +13,7 @@ namespace platform::win32 {
 
 namespace {
 
-constexpr wchar_t ClassName[] = L"ColourPickerWindow";
+constexpr wchar_t WindowClass[] = L"ColourPickerWindow";
 // The see-through colour key ignores the alpha value; it is kept at the value the program
 // always gave it.
 constexpr BYTE LayeredAlpha = 190;
@@ -44,7 +44,7 @@ bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
 {
     WNDCLASSEXW windowClass {};
     windowClass.cbSize = sizeof windowClass;
-    if (GetClassInfoExW(instance, ClassName, &windowClass))
+    if (GetClassInfoExW(instance, WindowClass, &windowClass))
         return true;
     windowClass = {};
     windowClass.cbSize = sizeof windowClass;
@@ -53,7 +53,7 @@ bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     // No class cursor: the window sets its own shape at every WM_SETCURSOR.
-    windowClass.lpszClassName = ClassName;
+    windowClass.lpszClassName = WindowClass;
     return RegisterClassExW(&windowClass) != 0;
 }
 
@@ -178,7 +178,7 @@ bool Win32Window::Procedure::Create(gfx::Size clientSize, std::string_view capti
         }
     }
     // The window procedure takes ownership of the handle at WM_NCCREATE.
-    HWND const window = CreateWindowExW(ExStyle(), ClassName, Widen(caption).c_str(), Style(), corner.x, corner.y,
+    HWND const window = CreateWindowExW(ExStyle(), WindowClass, Widen(caption).c_str(), Style(), corner.x, corner.y,
         size.width, size.height, nullptr, nullptr, instance, this);
     if (!window || window != m_handle.Get())
         return false;
