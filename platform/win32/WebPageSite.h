@@ -25,7 +25,9 @@ public:
         | DLCTL_NOFRAMES | DLCTL_NO_CLIENTPULL | DLCTL_SILENT;
     static constexpr DWORD HostFlags = DOCHOSTUIFLAG_DIALOG | DOCHOSTUIFLAG_DISABLE_HELP_MENU
         | DOCHOSTUIFLAG_DISABLE_SCRIPT_INACTIVE | DOCHOSTUIFLAG_LOCAL_MACHINE_ACCESS_CHECK
-        | DOCHOSTUIFLAG_DISABLE_UNTRUSTEDPROTOCOL;
+        | DOCHOSTUIFLAG_DISABLE_UNTRUSTEDPROTOCOL
+        // The box is scaled with the window; the page's pictures and texts scale with it.
+        | DOCHOSTUIFLAG_DPI_AWARE;
 
     // The control's windows go into `window`. Starts with one reference, the caller's.
     explicit WebPageSite(HWND window);

@@ -216,6 +216,7 @@ TEST(WebPageSite, AnswersPicturesOnlyAndNoMenus)
     DOCHOSTUIINFO info {};
     ASSERT_EQ(host->GetHostInfo(&info), S_OK);
     EXPECT_TRUE(info.dwFlags & DOCHOSTUIFLAG_DIALOG) << "no text selection";
+    EXPECT_TRUE(info.dwFlags & DOCHOSTUIFLAG_DPI_AWARE) << "the page scaled with the window";
     POINT at {};
     EXPECT_EQ(host->ShowContextMenu(0, &at, nullptr, nullptr), S_OK) << "the host's menu, which is none";
     host->Release();
