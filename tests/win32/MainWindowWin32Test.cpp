@@ -19,6 +19,7 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -37,17 +38,38 @@ std::wstring ClipboardText()
     return text;
 }
 
-TEST(MainWindowWin32, DoubleClickOnANotationBoxCopiesIt)
-{
+// Settings in a file named before the program reads them.
+struct NamedSettings : INIDX {
+    NamedSettings(platform::ProfileFiles& files, std::string_view path)
+        : INIDX(files)
+    {
+        IniName(path);
+    }
+};
+
+// The main window of a program whose settings live in a folder of the test's own.
+struct MainWindowOnScreen {
+    explicit MainWindowOnScreen(std::optional<int> dpi)
+        : zhuJM({ text, clipboard, profiles, settings, folder.File("") })
+        , window(zhuJM.Form(), text, { .frameless = true, .colourKey = true, .keyColour = TransparentKeyColour,
+              .position = gfx::Point { 40, 40 }, .dpi = dpi })
+    {
+    }
+
     TempFolder folder;
     Win32ProfileFiles profiles;
-    INIDX settings(profiles);
-    settings.IniName(folder.File("path.ini"));
+    NamedSettings settings { profiles, folder.File("path.ini") };
     Win32TextRenderer text;
     Win32Clipboard clipboard;
-    app::ZhuJM zhuJM({ text, clipboard, profiles, settings, folder.File("") });
-    FormWindow window(zhuJM.Form(), text, { .frameless = true, .colourKey = true, .keyColour = TransparentKeyColour,
-        .position = gfx::Point { 40, 40 }, .dpi = {} });
+    app::ZhuJM zhuJM;
+    FormWindow window;
+};
+
+TEST(MainWindowWin32, DoubleClickOnANotationBoxCopiesIt)
+{
+    MainWindowOnScreen main(std::nullopt);
+    app::ZhuJM& zhuJM = main.zhuJM;
+    FormWindow& window = main.window;
     ASSERT_TRUE(window.Create());
     zhuJM.SZYS(13139978);
 
@@ -101,15 +123,9 @@ std::wstring NameOf(IAccessible& accessible, long child)
 TEST(MainWindowWin32, AssistiveTechnologySeesNamedControlsAndCanPressThePickButton)
 {
     ComApartment com;
-    TempFolder folder;
-    Win32ProfileFiles profiles;
-    INIDX settings(profiles);
-    settings.IniName(folder.File("path.ini"));
-    Win32TextRenderer text;
-    Win32Clipboard clipboard;
-    app::ZhuJM zhuJM({ text, clipboard, profiles, settings, folder.File("") });
-    FormWindow window(zhuJM.Form(), text, { .frameless = true, .colourKey = true, .keyColour = TransparentKeyColour,
-        .position = gfx::Point { 40, 40 }, .dpi = 144 });
+    MainWindowOnScreen main(144);
+    app::ZhuJM& zhuJM = main.zhuJM;
+    FormWindow& window = main.window;
     ASSERT_TRUE(window.Create());
     auto* const hwnd = static_cast<HWND>(window.NativeHandle());
     int picks = 0;
@@ -188,15 +204,9 @@ TEST(MainWindowWin32, AssistiveTechnologySeesNamedControlsAndCanPressThePickButt
 // the skin's size.
 TEST(MainWindowWin32, OpensAtItsDpiAndFollowsAMoveOntoAnotherMonitorsDpi)
 {
-    TempFolder folder;
-    Win32ProfileFiles profiles;
-    INIDX settings(profiles);
-    settings.IniName(folder.File("path.ini"));
-    Win32TextRenderer text;
-    Win32Clipboard clipboard;
-    app::ZhuJM zhuJM({ text, clipboard, profiles, settings, folder.File("") });
-    FormWindow window(zhuJM.Form(), text, { .frameless = true, .colourKey = true, .keyColour = TransparentKeyColour,
-        .position = gfx::Point { 40, 40 }, .dpi = 144 });
+    MainWindowOnScreen main(144);
+    app::ZhuJM& zhuJM = main.zhuJM;
+    FormWindow& window = main.window;
     ASSERT_TRUE(window.Create());
     HWND const handle = static_cast<HWND>(window.NativeHandle());
     ui::Form const& form = zhuJM.Form();
