@@ -83,27 +83,12 @@ gfx::Image const& AlphaImage::Picture() const
     return m_builtIn ? *m_builtIn : NoPicture;
 }
 
-void AlphaImage::ScaleChanged() { m_made = gfx::Image(); }
-
 void AlphaImage::Paint(gfx::Painter& painter, platform::TextRenderer&)
 {
     gfx::Rect const bounds = PixelBounds();
     std::shared_ptr<gfx::Image const> const& shared = m_fileLoaded ? m_filePicture : m_builtIn;
     gfx::Image const& picture = Picture();
-    if (picture.IsEmpty())
-        return;
-    if (bounds.Size() == picture.Size()) {
-        painter.BlendAlpha(bounds.Location(), picture, picture.Bounds());
-        return;
-    }
-    // At one pixel per unit a skin picture of another size is stretched as it always was.
-    if (Scale() != 1.0 && shared && OwningForm()) {
-        if (auto const copy = OwningForm()->Images().Scaled(shared, bounds.Size())) {
-            painter.BlendAlpha(bounds.Location(), *copy, copy->Bounds());
-            return;
-        }
-    }
-    painter.StretchBlendAlpha(bounds, picture, picture.Bounds());
+    BlendFitted(painter, bounds, picture, shared);
 }
 
 }

@@ -36,7 +36,6 @@ public:
     // When set, loading a picture gives the control the picture's size.
     void SetAutoSize(bool autoSize) { m_autoSize = autoSize; }
 
-    void ScaleChanged() override;
     void Paint(gfx::Painter& painter, platform::TextRenderer& text) override;
 
 private:

@@ -92,18 +92,35 @@ double Control::Scale() const { return m_form ? m_form->Scale() : 1.0; }
 
 int Control::LineWidth() const { return m_form ? m_form->LineWidth() : 1; }
 
-namespace {
+void Control::BlendFitted(gfx::Painter& painter, gfx::Rect bounds, gfx::Image const& picture,
+    std::shared_ptr<gfx::Image const> const& shared) const
+{
+    if (picture.IsEmpty())
+        return;
+    if (bounds.Size() == picture.Size()) {
+        painter.BlendAlpha(bounds.Location(), picture, picture.Bounds());
+        return;
+    }
+    if (Scale() != 1.0 && shared && m_form) {
+        if (auto const copy = m_form->Images().Scaled(shared, bounds.Size())) {
+            painter.BlendAlpha(bounds.Location(), *copy, copy->Bounds());
+            return;
+        }
+    }
+    painter.StretchBlendAlpha(bounds, picture, picture.Bounds());
+}
 
-// The pixel edge nearest to a position; the same whichever side of 0 it lies.
-int Edge(double value) { return RoundToPixel(std::floor(value + 0.5)); }
+int NearestPixel(double value) { return RoundToPixel(std::floor(value + 0.5)); }
+
+namespace {
 
 // Edges, not sizes, are rounded: two controls that meet in units meet in pixels too.
 gfx::Rect EdgesAt(Placement const& place, double scale)
 {
-    int const left = Edge(place.left * scale);
-    int const top = Edge(place.top * scale);
-    int const right = Edge((double { place.left } + place.width) * scale);
-    int const bottom = Edge((double { place.top } + place.height) * scale);
+    int const left = NearestPixel(place.left * scale);
+    int const top = NearestPixel(place.top * scale);
+    int const right = NearestPixel((double { place.left } + place.width) * scale);
+    int const bottom = NearestPixel((double { place.top } + place.height) * scale);
     return { left, top, std::max(0, right - left), std::max(0, bottom - top) };
 }
 

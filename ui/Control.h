@@ -12,6 +12,7 @@
 #include "ui/Events.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,8 @@ class PictureBox;
 
 // Whole pixels from a position in pixels; out-of-range values are held at about a billion.
 int RoundToPixel(double value);
+// The pixel edge nearest to a position in pixels; the same whichever side of 0 it lies.
+int NearestPixel(double value);
 
 struct Placement {
     float left = 0;
@@ -122,6 +125,10 @@ protected:
     int LineWidth() const;
     // The name or state assistive technology sees changed.
     void AccessibleChanged(AccessibleChange change);
+    // Blends a picture over bounds: as it is at its own size, else the form's resampled copy of
+    // `shared` when scaled, else stretched (a skin picture of another size at one pixel a unit).
+    void BlendFitted(gfx::Painter& painter, gfx::Rect bounds, gfx::Image const& picture,
+        std::shared_ptr<gfx::Image const> const& shared) const;
     // Called once the control belongs to a form.
     virtual void AddedToForm() { }
 

@@ -64,10 +64,10 @@ void Form::SetDpi(int dpi)
 gfx::Size Form::PixelSizeAt(int dpi) const
 {
     double const scale = std::clamp(dpi, LowestDpi, HighestDpi) / static_cast<double>(platform::DefaultDpi);
-    return { RoundToPixel(std::floor(m_size.width * scale + 0.5)), RoundToPixel(std::floor(m_size.height * scale + 0.5)) };
+    return { NearestPixel(m_size.width * scale), NearestPixel(m_size.height * scale) };
 }
 
-int Form::PixelEdge(double units) const { return RoundToPixel(std::floor(units * Scale() + 0.5)); }
+int Form::PixelEdge(double units) const { return NearestPixel(units * Scale()); }
 
 int Form::LineWidth() const { return std::max(1, PixelEdge(1)); }
 

@@ -21,10 +21,12 @@ std::shared_ptr<gfx::Image const> ImageCache::Scaled(std::shared_ptr<gfx::Image 
 {
     if (!picture || picture->IsEmpty() || size.IsEmpty())
         return nullptr;
-    DropScaledCopiesOfGonePictures();
     auto const key = std::tuple { picture.get(), size.width, size.height };
-    if (auto const found = m_scaled.find(key); found != m_scaled.end())
+    // The caller holds the picture, so a live entry under its address is its own copy; a gone
+    // picture whose address a new one took leaves an expired entry.
+    if (auto const found = m_scaled.find(key); found != m_scaled.end() && !found->second.picture.expired())
         return found->second.copy;
+    DropScaledCopiesOfGonePictures();
     std::int64_t const pixels = std::int64_t { size.width } * size.height;
     if (!m_budget.Take(pixels))
         return nullptr;

@@ -51,7 +51,7 @@ int PictureBox::PixelBorder() const
 {
     if (m_borderWidth == 0)
         return 0;
-    return std::max(1, static_cast<int>(std::floor(m_borderWidth * Scale() + 0.5)));
+    return std::max(1, NearestPixel(m_borderWidth * Scale()));
 }
 
 gfx::Rect PictureBox::InnerUnitBounds() const { return Deflated(UnitBounds(), m_borderWidth); }

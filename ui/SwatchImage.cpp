@@ -86,15 +86,8 @@ void SwatchImage::Paint(gfx::Painter& painter, platform::TextRenderer&)
 {
     gfx::Rect const bounds = PixelBounds();
     painter.FillRect(bounds, m_backColour);
-    if (m_picture && !m_picture->IsEmpty()) {
-        std::shared_ptr<gfx::Image const> shown;
-        if (Scale() != 1.0 && bounds.Size() != m_picture->Size() && OwningForm())
-            shown = OwningForm()->Images().Scaled(m_picture, bounds.Size());
-        if (shown)
-            painter.BlendAlpha(bounds.Location(), *shown, shown->Bounds());
-        else
-            painter.StretchBlendAlpha(bounds, *m_picture, m_picture->Bounds());
-    }
+    if (m_picture)
+        BlendFitted(painter, bounds, *m_picture, m_picture);
     int const line = LineWidth();
     for (int i = 0; i < line; ++i) {
         gfx::Rect const ring { bounds.x + i, bounds.y + i, bounds.width - 2 * i, bounds.height - 2 * i };
