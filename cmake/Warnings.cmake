@@ -6,8 +6,9 @@ function(picker_warnings target)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
     target_compile_options(${target} PRIVATE -Wno-restrict)
   endif()
-  # In a batch of files GCC takes a test's fixture in an anonymous namespace for one in a header.
-  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  # In a batch of files (CMAKE_UNITY_BUILD) GCC takes a test's fixture in an anonymous namespace
+  # for one in a header.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_UNITY_BUILD)
     target_compile_options(${target} PRIVATE -Wno-subobject-linkage)
   endif()
 endfunction()

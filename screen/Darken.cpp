@@ -26,9 +26,8 @@ void DarkenInto(gfx::Image const& picture, gfx::Image& out)
 {
     if (out.Size() != picture.Size())
         return;
-    int const width = picture.Width();
-    for (int y = 0; y < picture.Height(); ++y)
-        DarkenRow(picture.Scanline(y), out.Scanline(y), width);
+    gfx::Painter painter(out);
+    PaintDarkened(painter, picture);
 }
 
 void PaintDarkened(gfx::Painter& painter, gfx::Image const& picture)

@@ -33,7 +33,7 @@ GlobalHotkeys::~GlobalHotkeys() { StopWatchingRelease(); }
 
 void GlobalHotkeys::ReadAtStartUp()
 {
-    HotkeyText text = ReadHotkeyText(m_settings.Ini());
+    HotkeyText text(m_settings.Read(settings::Hotkeys));
     if (text.Text().empty())
         text = HotkeyText(std::string(DefaultHotkeyText));
     m_hotkeyText = std::move(text);

@@ -36,9 +36,7 @@ bool FitsOneLine(std::string_view section, std::string_view key, std::string_vie
 
 std::string ValueAsStored(std::string_view value)
 {
-    constexpr std::string_view blanks = " \t\v\f";
-    bool const blankAround = !value.empty()
-        && (blanks.find(value.front()) != std::string_view::npos || blanks.find(value.back()) != std::string_view::npos);
+    bool const blankAround = TrimBlanks(value).size() != value.size();
     bool const quotedWhole
         = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
     if (!blankAround && !quotedWhole)

@@ -18,7 +18,6 @@ public:
     SettingsWriter(SettingsWriter const&) = delete;
     SettingsWriter& operator=(SettingsWriter const&) = delete;
 
-    INIDX& Ini() { return m_ini; }
     std::string Read(SettingKey key) { return ReadSetting(m_ini, key); }
     bool Write(SettingKey key, std::string_view value);
 

@@ -25,8 +25,6 @@ public:
 
     // A tip for every shown control with a text, where the control is now, with its text now.
     void Sync();
-    // The tooltip window; null when the system would not make one.
-    HWND Window() const { return m_tips; }
 
 private:
     struct Tool {

@@ -1,5 +1,6 @@
 #include "platform/win32/FormWindow.h"
 
+#include "platform/win32/ComRef.h"
 #include "platform/win32/DibImage.h"
 #include "platform/win32/FormAccessible.h"
 #include "platform/win32/NativeChildren.h"
@@ -153,8 +154,8 @@ public:
             // The object id comes as a 32-bit value in a wider parameter.
             if (static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT && Handle()) {
                 if (!m_accessible)
-                    m_accessible = new FormAccessible(m_form, Handle(), AccessibleHost());
-                result = LresultFromObject(__uuidof(IAccessible), wParam, m_accessible);
+                    m_accessible = ComRef(new FormAccessible(m_form, Handle(), AccessibleHost()));
+                result = LresultFromObject(__uuidof(IAccessible), wParam, m_accessible.Get());
                 return true;
             }
             break;
@@ -245,8 +246,7 @@ private:
         if (!m_accessible)
             return;
         m_accessible->Disconnect();
-        m_accessible->Release();
-        m_accessible = nullptr;
+        m_accessible.Reset();
     }
 
     FormWindow& m_owner;
@@ -258,7 +258,7 @@ private:
     bool m_backBlank = true;
     bool m_hosting = false;
     // Made at the first client's question; holds one reference of its own.
-    FormAccessible* m_accessible = nullptr;
+    ComRef<FormAccessible> m_accessible;
     // Last, so that the window goes first while everything its last messages reach is here.
     Win32Window m_window;
 };

@@ -2,9 +2,16 @@
 
 namespace platform::win32 {
 
+PhysicalPixels::SetThreadContextFunction PhysicalPixels::SetThreadContext()
+{
+    // Looked up once: the pick makes one of these every frame.
+    static SetThreadContextFunction const set = reinterpret_cast<SetThreadContextFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+    return set;
+}
+
 PhysicalPixels::PhysicalPixels()
-    : m_set(reinterpret_cast<SetThreadContextFunction>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext"))))
+    : m_set(SetThreadContext())
     , m_old(m_set ? m_set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE) : nullptr)
 {
 }

@@ -17,6 +17,7 @@ public:
 
 private:
     using SetThreadContextFunction = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    static SetThreadContextFunction SetThreadContext();
     SetThreadContextFunction m_set;
     DPI_AWARENESS_CONTEXT m_old;
 };

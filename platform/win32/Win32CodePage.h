@@ -12,7 +12,6 @@ class Win32CodePage final : public CodePage {
 public:
     explicit Win32CodePage(unsigned codePage = ChineseCodePage);
 
-    unsigned Number() const { return m_codePage; }
 
     std::string FromUtf8(std::string_view utf8) const override;
     std::string ToUtf8(std::string_view bytes) const override;
