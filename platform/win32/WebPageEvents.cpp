@@ -148,9 +148,15 @@ HRESULT WebPageEvents::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params,
         LinkFollowed(TextOf(FromEnd(params, 0)));
         break;
     }
-    case DISPID_FILEDOWNLOAD:
-        Cancel(params);
+    case DISPID_FILEDOWNLOAD: {
+        // (active document, cancel). The page itself comes as a document: Windows asks this during
+        // every load of an HTML page, and cancelling it there stops the page. Anything else would
+        // be saved to disk.
+        VARIANT const* const document = FromEnd(params, 1);
+        if (!document || document->vt != VT_BOOL || document->boolVal != VARIANT_TRUE)
+            Cancel(params);
         break;
+    }
     case DISPID_NAVIGATEERROR:
         // (browser, address, frame, status, cancel): no error page, in the box or a frame.
         Cancel(params);

@@ -3,9 +3,9 @@
 // is held in its box: it never goes anywhere but to the address the box asked for. A link the
 // user follows, in the box or in a new window, is cancelled; a web link among them is handed on
 // to be opened in the user's own browser, any other scheme (file:, javascript:, ...) is dropped.
-// Downloads are cancelled, and a failed load shows no error page. Arguments come as the control
-// sends them; one of an unexpected type is taken for nothing, and in doubt a navigation is
-// cancelled. Internal to platform/win32 (includes <windows.h>).
+// A download of anything but a document is cancelled, and a failed load shows no error page.
+// Arguments come as the control sends them; one of an unexpected type is taken for nothing, and
+// in doubt a navigation or a download is cancelled. Internal to platform/win32 (includes <windows.h>).
 
 #include <windows.h>
 #include <oaidl.h>

@@ -28,6 +28,8 @@ HRESULT WebPageSite::QueryInterface(REFIID iid, void** object)
         *object = static_cast<IDocHostUIHandler*>(this);
     else if (iid == __uuidof(IDocHostShowUI))
         *object = static_cast<IDocHostShowUI*>(this);
+    else if (iid == IID_IServiceProvider)
+        *object = static_cast<IServiceProvider*>(this);
     else if (iid == IID_IDispatch)
         *object = static_cast<IDispatch*>(this);
     else
@@ -207,6 +209,18 @@ HRESULT WebPageSite::ShowMessage(HWND, LPOLESTR, LPOLESTR, DWORD, LPOLESTR, DWOR
 }
 
 HRESULT WebPageSite::ShowHelp(HWND, LPOLESTR, UINT, DWORD, POINT, IDispatch*) { return S_OK; }
+
+// IServiceProvider
+
+HRESULT WebPageSite::QueryService(REFGUID service, REFIID iid, void** object)
+{
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    if (service == SID_SInternetSecurityManager)
+        return m_security->QueryInterface(iid, object);
+    return E_NOINTERFACE;
+}
 
 // IDispatch
 

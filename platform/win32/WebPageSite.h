@@ -3,13 +3,19 @@
 // window of ours, with no frame, menus or tool bars of its own. It also answers what the page may
 // do. Through the ambient download control: pictures only, no scripts, Java, ActiveX controls,
 // behaviours, frames or page-driven reloads, and no dialogs. Through the document host: no
-// context menu, no text selection, no help, no message boxes, nothing dropped onto it.
+// context menu, no text selection, no help, no message boxes, nothing dropped onto it. Through
+// its security manager: nothing but http and https, so that a picture or a style sheet at a
+// file: address or a \\host\share path is never fetched and no file-share connection is made.
 // Internal to platform/win32 (includes <windows.h>).
+
+#include "platform/win32/ComRef.h"
+#include "platform/win32/WebPageSecurity.h"
 
 #include <windows.h>
 #include <mshtmdid.h>
 #include <mshtmhst.h>
 #include <ole2.h>
+#include <servprov.h>
 
 namespace platform::win32 {
 
@@ -18,6 +24,7 @@ class WebPageSite final : public IOleClientSite,
                           public IOleInPlaceFrame,
                           public IDocHostUIHandler,
                           public IDocHostShowUI,
+                          public IServiceProvider,
                           public IDispatch {
 public:
     static constexpr DWORD DownloadControl = DLCTL_DLIMAGES | DLCTL_NO_SCRIPTS | DLCTL_NO_JAVA
@@ -103,6 +110,9 @@ public:
     HRESULT STDMETHODCALLTYPE ShowHelp(HWND window, LPOLESTR helpFile, UINT command, DWORD data, POINT at,
         IDispatch* object) override;
 
+    // IServiceProvider: the security manager
+    HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID iid, void** object) override;
+
     // IDispatch: the ambient properties
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
@@ -115,6 +125,7 @@ private:
 
     ULONG m_references = 1;
     HWND m_window;
+    ComRef<WebPageSecurity> m_security { new WebPageSecurity };
     RECT m_position {};
     RECT m_clip {};
 };

@@ -44,13 +44,18 @@ struct Recorder final : WebPageNavigation {
 // reference, the cancel flag a VARIANT_BOOL by reference.
 class Event {
 public:
-    Event(DISPID id, IDispatch* browser, std::wstring const& address)
+    // `document`: FileDownload's first argument, whether what comes is a document.
+    Event(DISPID id, IDispatch* browser, std::wstring const& address, bool document = false)
         : m_id(id)
         , m_address(SysAllocString(address.c_str()))
     {
         m_text.vt = VT_BSTR;
         m_text.bstrVal = m_address;
         switch (id) {
+        case DISPID_FILEDOWNLOAD:
+            m_arguments = { Cancel(), VariantOf(VT_BOOL) };
+            m_arguments.back().boolVal = document ? VARIANT_TRUE : VARIANT_FALSE;
+            break;
         case DISPID_BEFORENAVIGATE2:
             m_arguments = { Cancel(), ByReference(&m_empty), ByReference(&m_empty), ByReference(&m_empty),
                 ByReference(&m_empty), ByReference(&m_text), Browser(browser) };
@@ -63,7 +68,7 @@ public:
             m_arguments = { Cancel(), ByReference(&m_empty), ByReference(&m_empty), ByReference(&m_text),
                 Browser(browser) };
             break;
-        default: // DISPID_DOCUMENTCOMPLETE
+        default: // DISPID_NAVIGATECOMPLETE2, DISPID_DOCUMENTCOMPLETE
             m_arguments = { ByReference(&m_text), Browser(browser) };
             break;
         }
@@ -187,6 +192,60 @@ TEST(WebPageEvents, AFailedLoadShowsNoErrorPageAndNoPage)
     b.events.ExpectNavigation(true);
     Event(DISPID_DOCUMENTCOMPLETE, b.own, L"about:blank").SendTo(b.events);
     EXPECT_EQ(b.recorder.loaded, 0);
+}
+
+TEST(WebPageEvents, LetsThePageLoadInTheOrderWindowsSendsAndCancelsOtherDownloads)
+{
+    // Windows asks FileDownload(document) while an HTML page loads (Wine never does): no cancel.
+    Browsers b;
+    std::wstring const page = L"http://127.0.0.1/picture.html";
+    b.events.ExpectNavigation(true);
+    EXPECT_FALSE(Event(DISPID_BEFORENAVIGATE2, b.own, page).SendTo(b.events));
+    EXPECT_FALSE(Event(DISPID_FILEDOWNLOAD, nullptr, L"", true).SendTo(b.events)) << "the page itself";
+    Event(DISPID_NAVIGATECOMPLETE2, b.own, page).SendTo(b.events);
+    Event(DISPID_DOCUMENTCOMPLETE, b.own, page).SendTo(b.events);
+    EXPECT_EQ(b.recorder.loaded, 1);
+    EXPECT_EQ(b.recorder.failed, 0);
+    EXPECT_TRUE(Event(DISPID_FILEDOWNLOAD, nullptr, L"", false).SendTo(b.events)) << "a file to save";
+}
+
+TEST(WebPageSite, LetsThePageFetchFromWebAddressesOnly)
+{
+    auto* const site = new WebPageSite(nullptr);
+    // The engine asks the client site for its security manager as a service.
+    IServiceProvider* services = nullptr;
+    ASSERT_EQ(static_cast<IOleClientSite*>(site)->QueryInterface(IID_IServiceProvider,
+                  reinterpret_cast<void**>(&services)),
+        S_OK);
+    IInternetSecurityManager* security = nullptr;
+    ASSERT_EQ(services->QueryService(SID_SInternetSecurityManager, IID_IInternetSecurityManager,
+                  reinterpret_cast<void**>(&security)),
+        S_OK);
+    for (wchar_t const* web : { L"http://127.0.0.1/a.png", L"HTTPS://example.com/s.css" }) {
+        DWORD policy = URLPOLICY_ALLOW;
+        DWORD zone = 0;
+        EXPECT_EQ(security->ProcessUrlAction(web, URLACTION_HTML_SUBFRAME_NAVIGATE, reinterpret_cast<BYTE*>(&policy),
+                      sizeof policy, nullptr, 0, PUAF_DEFAULT, 0),
+            INET_E_DEFAULT_ACTION)
+            << "left to the system";
+        EXPECT_EQ(security->MapUrlToZone(web, &zone, 0), INET_E_DEFAULT_ACTION);
+    }
+    for (wchar_t const* other : { L"file:///C:/windows/a.png", L"\\\\host\\share\\a.png", L"file://host/share/s.css",
+             L"ftp://example.com/a.png", L"res://ieframe.dll/a.png", L"" }) {
+        for (DWORD const action : { URLACTION_DOWNLOAD_MIN, URLACTION_CROSS_DOMAIN_DATA, URLACTION_SCRIPT_RUN }) {
+            DWORD policy = URLPOLICY_ALLOW;
+            EXPECT_EQ(security->ProcessUrlAction(other, action, reinterpret_cast<BYTE*>(&policy), sizeof policy,
+                          nullptr, 0, PUAF_DEFAULT, 0),
+                S_FALSE);
+            EXPECT_EQ(policy, static_cast<DWORD>(URLPOLICY_DISALLOW)) << std::hex << action;
+        }
+        DWORD zone = 0;
+        EXPECT_EQ(security->MapUrlToZone(other, &zone, 0), S_OK);
+        EXPECT_EQ(zone, static_cast<DWORD>(URLZONE_UNTRUSTED));
+    }
+    security->Release();
+    services->Release();
+    site->Release();
 }
 
 TEST(WebPageSite, AnswersPicturesOnlyAndNoMenus)
