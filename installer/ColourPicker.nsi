@@ -39,12 +39,19 @@ VIAddVersionKey /LANG=2052 "FileDescription" "${PRODUCT} ${VERSION} 安装程序
 
 ;; A running copy of the program holds a mutex named for its folder. The name is made as the
 ;; program makes it (platform/win32/SingleInstance.cpp): the folder's final path as the file system
-;; resolves it, upper-cased, hashed by the system's HashData into 8 bytes, written as two 32-bit
-;; hexadecimal halves. Change one, change both.
+;; resolves it (a drive's root "P:" taken as "P:\", not the drive's current folder), upper-cased,
+;; hashed by the system's HashData into 8 bytes, written as two 32-bit hexadecimal halves. Change
+;; one, change both.
 !macro RunningCopyFunctions UN
 ; $0 = the name for $INSTDIR. Uses $1 to $4.
 Function ${UN}InstanceName
   StrCpy $0 "$INSTDIR"
+  StrLen $1 $0
+  StrCmp $1 2 0 resolve
+  StrCpy $2 $0 1 1
+  StrCmp $2 ":" 0 resolve
+  StrCpy $0 "$0\"
+resolve:
   System::Call 'kernel32::CreateFileW(w r0, i 0x80, i 7, p 0, i 3, i 0x02000000, p 0) p.r1'
   StrCmp $1 "-1" upper
   System::Call 'kernel32::GetFinalPathNameByHandleW(p r1, w .r2, i ${NSIS_MAX_STRLEN}, i 0) i.r3'

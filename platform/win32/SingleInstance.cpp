@@ -43,6 +43,15 @@ std::wstring FinalPath(std::wstring const& folder)
     return path;
 }
 
+// A program in a drive's root has the folder "P:", which alone names the drive's current folder:
+// another with each start. The root itself is "P:\".
+std::wstring WithRootSeparator(std::wstring folder)
+{
+    if (folder.size() == 2 && folder[1] == L':')
+        folder += L'\\';
+    return folder;
+}
+
 std::wstring UpperCase(std::wstring const& text)
 {
     if (text.empty())
@@ -60,7 +69,7 @@ std::wstring UpperCase(std::wstring const& text)
 
 std::wstring InstanceName(std::string_view folder)
 {
-    std::wstring const path = UpperCase(FinalPath(Widen(folder)));
+    std::wstring const path = UpperCase(FinalPath(WithRootSeparator(Widen(folder))));
     std::array<BYTE, 8> hash {};
     HashData(reinterpret_cast<BYTE*>(const_cast<wchar_t*>(path.data())), static_cast<DWORD>(path.size() * sizeof(wchar_t)),
         hash.data(), static_cast<DWORD>(hash.size()));

@@ -4,9 +4,9 @@
 // and ends. Copies in different folders (two portable ones) run side by side.
 //
 // Both meet under a name made from the folder: its final path as the file system resolves it
-// (junctions, drive letters, short names), upper-cased, hashed by the system's HashData. The
-// installer works the same name out for its folder to find a running copy
-// (installer/ColourPicker.nsi): change one, change both.
+// (junctions, drive letters, short names; a drive's root "P:" taken as "P:\"), upper-cased,
+// hashed by the system's HashData. The installer works the same name out for its folder to find a
+// running copy (installer/ColourPicker.nsi): change one, change both.
 // Opaque handles only: including this header does not bring in <windows.h>.
 
 #include "platform/win32/MessageWindow.h"

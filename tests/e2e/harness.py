@@ -545,16 +545,24 @@ class Session:
     def _log(self, name):
         return open(os.path.join(self.work_dir, name), 'ab')
 
-    def launch(self):
-        """Starts the program (again) from the program folder; returns its pid."""
+    def launch(self, windows_exe=None, start_in=None):
+        """Starts the program (again) from the program folder; returns its pid.
+
+        With windows_exe, that Windows path is started in the Windows folder start_in, through
+        `start /wait`: the pid is then start's, which ends with the program, and program_windows()
+        finds nothing (look windows up by title).
+        """
         if self.process_alive():
             raise HarnessError('the program is already running')
         if not self.exe:
             raise HarnessError('PICKER_EXE is not set; point it at the built ColourPicker.exe')
         env = self._wine_ready()
+        command = ['wine', os.path.join(self.program_dir, os.path.basename(self.exe))]
+        if windows_exe:
+            command = ['wine', 'start', '/wait', '/d', start_in, windows_exe]
         with self._log('wine.log') as log:
             self.program = subprocess.Popen(
-                ['wine', os.path.join(self.program_dir, os.path.basename(self.exe))],
+                command,
                 cwd=self.program_dir, env=env, stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                 start_new_session=True, preexec_fn=_die_with_parent)
         self._procs.append(self.program)

@@ -1,5 +1,5 @@
 """Starting the program: its window appears, titled from path.ini, and it keeps running; a second
-start from the same folder shows that window and ends."""
+start from the same folder, a drive's root among them, shows that window and ends."""
 
 import os
 import time
@@ -37,6 +37,24 @@ class StartupTest(unittest.TestCase):
             self.assertEqual(s.wine(again, timeout=10, beside_program=True), 0, s.program_log())
             wait_until(lambda: s.find_windows(TITLE), 3, 'the window back')
             self.assertTrue(s.process_alive(), s.program_log())
+
+    def test_a_program_in_a_drives_root_is_one_copy_from_any_folder(self):
+        # Its folder is "P:", which alone would name P:'s current folder: another for each start.
+        with Session({'btwz': TITLE, 'kjj': DEFAULT_KJJ}, launch=False, startup_timeout=STARTUP_TIMEOUT) as s:
+            drive = os.path.join(s.prefix, 'dosdevices', 'p:')
+            self.assertFalse(os.path.lexists(drive), f'{drive} is in use')
+            os.symlink(s.program_dir, drive)
+            self.addCleanup(os.remove, drive)
+            os.mkdir(os.path.join(s.program_dir, 'work'))
+            exe = 'P:\\' + os.path.basename(s.exe)
+            s.launch(exe, start_in='P:\\work')
+            wins = s.wait_for_window(TITLE)
+            self.assertEqual(s.wine('start', '/wait', '/d', 'C:\\windows', exe, timeout=10, beside_program=True), 0,
+                             s.program_log())
+            self.assertEqual(s.find_windows(TITLE), wins)
+            self.assertTrue(s.process_alive(), s.program_log())
+            s.close_window(wins[0])
+            self.assertEqual(s.wait_exit(10), 0)
 
     def test_missing_path_ini_still_opens_a_window(self):
         with Session(None, launch=False, startup_timeout=STARTUP_TIMEOUT) as s:

@@ -45,6 +45,22 @@ TEST(SingleInstanceTest, FolderNamesMeetUnderOneNameWhateverTheirCase)
     EXPECT_NE(InstanceName(Utf8(two.Path())), name);
 }
 
+TEST(SingleInstanceTest, ADrivesRootIsOneFolderFromWhicheverFolderTheProgramStarts)
+{
+    // The program at X:\ColourPicker.exe has the folder "X:", which alone means X:'s current folder.
+    TempFolder folder;
+    std::string const drive = Utf8(folder.Path()).substr(0, 2);
+    ASSERT_EQ(drive[1], ':');
+    auto const before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    std::wstring const fromFolder = InstanceName(drive);
+    std::filesystem::current_path(folder.Path().root_path());
+    std::wstring const fromRoot = InstanceName(drive);
+    std::filesystem::current_path(before);
+    EXPECT_EQ(fromFolder, fromRoot);
+    EXPECT_EQ(fromRoot, InstanceName(drive + "\\"));
+}
+
 TEST(SingleInstanceTest, ALaterStartShowsTheHoldersWindowAndGivesUp)
 {
     TempFolder folder;
