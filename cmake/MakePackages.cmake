@@ -1,7 +1,8 @@
 # Makes the portable zip and the installer from the built program (run by the `package` target):
 #   cmake -D EXE=ColourPicker.exe -D SHIPPED=package -D VERSION=1.2.3 -D OUT=dir -D NSI=installer.nsi
 #         -D MAKENSIS=makensis -D WEB_BASE=https://maker.example -P MakePackages.cmake
-# WEB_BASE is the web address the program was built with (empty: none).
+# WEB_BASE is the web address the program was built with (empty: none); a program that ships
+# fetches over https only.
 # The program folder is staged as ColourPicker-<version>, the one folder the zip holds, so that
 # unpacking a new version beside an old one never lands on the old one's path.ini.
 foreach(var EXE SHIPPED VERSION OUT NSI)
@@ -32,6 +33,13 @@ if(WEB_BASE)
      OR host MATCHES "^\\[(0*:)*:?0*1?\\]$" OR host MATCHES "^\\[::ffff:(127\\.|7f)")
     message(FATAL_ERROR "MakePackages: the program was built to fetch from ${WEB_BASE}, which is this machine; "
       "configure PICKER_WEB_BASE with the maker's site (or empty) before making the packages")
+  endif()
+  # A plain-http page can be changed on its way to the user: the ticker's links and the picture
+  # page with them.
+  string(TOLOWER "${WEB_BASE}" scheme)
+  if(NOT scheme MATCHES "^https://")
+    message(FATAL_ERROR "MakePackages: the program was built to fetch from ${WEB_BASE}, which is not https; "
+      "configure PICKER_WEB_BASE with the maker's https:// address (or empty) before making the packages")
   endif()
 endif()
 # And the .exe itself, should it be some other build's (the end-to-end tests' copy, for one).

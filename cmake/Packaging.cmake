@@ -3,7 +3,7 @@
 #   ColourPicker-<version>-setup.exe     an installer of the same folder (NSIS)
 # Both are made from the built .exe and the files in package/, so they cannot drift from what the
 # build folder runs. The .exe is the one built with PICKER_WEB_BASE, never the end-to-end tests'
-# copy; a loopback address there is refused.
+# copy; a loopback or plain-http address there is refused.
 find_program(PICKER_MAKENSIS makensis)
 
 set(PICKER_PACKAGE_DIR ${CMAKE_BINARY_DIR}/packages)

@@ -1,6 +1,6 @@
 # The package step's check of the web address a program was built with: one that reaches this
-# machine is refused; any other passes on to the next check, of the .exe's own bytes, which a
-# stand-in .exe holding a loopback address then stops. Run with -D MAKE_PACKAGES=<MakePackages.cmake>.
+# machine is refused, and so is plain http; any other passes on to the next check, of the .exe's
+# own bytes, which a stand-in .exe holding a loopback address then stops. Run with -D MAKE_PACKAGES=<MakePackages.cmake>.
 set(work ${CMAKE_CURRENT_BINARY_DIR}/refuses-loopback)
 file(MAKE_DIRECTORY ${work})
 file(WRITE ${work}/stand-in.exe "MZ http://127.0.0.1:47251")
@@ -21,6 +21,9 @@ foreach(base http://localhost HTTP://LocalHost.:80/x https://a.localhost http://
     http://[::ffff:127.0.0.1]/ http://me@127.0.0.1/)
   expect("${base}" "which is this machine")
 endforeach()
-foreach(base "" https://maker.example http://10.0.0.1:8080/p http://[2001:db8::1]/ http://localhost.example.com)
+foreach(base http://maker.example HTTP://10.0.0.1:8080/p http://[2001:db8::1]/ "http://https.example/https://")
+  expect("${base}" "which is not https")
+endforeach()
+foreach(base "" https://maker.example HTTPS://10.0.0.1:8080/p https://[2001:db8::1]/ https://localhost.example.com)
   expect("${base}" "holds a loopback address")
 endforeach()
