@@ -265,7 +265,8 @@ bool Form::KeyDown(KeyEvent const& key)
     Control* const focused = m_focused && m_focused->Shown() ? m_focused : nullptr;
     if (focused && focused->OnKeyDown && focused->OnKeyDown(key))
         return true;
-    bool const asksForMenu = (key.keyCode == AppsKey && key.shift == 0) || (key.keyCode == F10Key && key.shift == ShiftKey);
+    bool const asksForMenu
+        = (key.keyCode == AppsKey && key.shift == 0) || (key.keyCode == F10Key && key.shift == ShiftKey);
     if (focused && focused->OnContextMenu && asksForMenu) {
         focused->OnContextMenu(std::nullopt);
         return true;
