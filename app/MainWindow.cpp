@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "colour/CopyAsNotations.h"
 #include "colour/CurrentColour.h"
 
 namespace app {
@@ -30,6 +31,7 @@ ZhuJM::ZhuJM(MainWindowServices services)
     for (int index = 0; index < NotationCount; ++index)
         m_controls.YSSR[index]->OnDoubleClick = [this, index] { CopyNotation(index); };
     m_controls.YSK->OnDoubleClick = [this] { SaveCurrentColour(); };
+    m_controls.YSK->OnContextMenu = [this](std::optional<gfx::Point> at) { CopyAs(at); };
     DescribeControls(m_controls);
     SZYS(PureRed);
 }
@@ -67,6 +69,19 @@ void ZhuJM::CopyNotation(int index)
         return;
     m_services.clipboard.SetText(
         CopiedNotationText(index, m_controls.YSSR[index]->Text(), m_controls.DXAnNiu->Checked()));
+}
+
+void ZhuJM::CopyAs(std::optional<gfx::Point> at)
+{
+    if (!m_shell.menu)
+        return;
+    // The texts are fixed when the menu opens: a hotkey pick while it is open does not change
+    // what an entry copies.
+    std::vector<std::string> const texts = GG::CopyAsTexts(m_currentColour);
+    gfx::Rect const box = m_controls.YSK->PixelBounds();
+    auto const chosen = m_shell.menu->Choose(texts, at.value_or(gfx::Point { box.x, box.y + box.height }));
+    if (chosen && *chosen >= 0 && *chosen < static_cast<int>(texts.size()))
+        m_services.clipboard.SetText(texts[static_cast<size_t>(*chosen)]);
 }
 
 void ZhuJM::StartPick()

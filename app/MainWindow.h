@@ -13,6 +13,7 @@
 #include "platform/CodePage.h"
 #include "platform/Hotkeys.h"
 #include "platform/Http.h"
+#include "platform/PopupMenu.h"
 #include "platform/ProfileFiles.h"
 #include "platform/Screen.h"
 #include "platform/ShellEvents.h"
@@ -71,6 +72,8 @@ struct MainWindowShell {
     platform::Hotkeys* hotkeys = nullptr;
     // The monitors the window may be dragged onto.
     platform::Screen* screen = nullptr;
+    // The colour box's "copy as" menu; none: the box has no menu.
+    platform::PopupMenu* menu = nullptr;
 };
 
 using shell::RegistrationSucceeded;
@@ -104,6 +107,9 @@ public:
     // Puts the text of notation box `index` on the clipboard, with or without its "#" or "&H"
     // as the copy-prefix option says. A busy clipboard is given up on quietly.
     void CopyNotation(int index);
+    // The colour box's menu of further notations of the current colour, at a point of the window
+    // or (nothing) below the box; the entry chosen goes to the clipboard as it was shown.
+    void CopyAs(std::optional<gfx::Point> at);
 
     void DrawAdjusterBox(std::int16_t hue) { m_adjuster.DrawAdjusterBox(hue); }
 

@@ -12,6 +12,7 @@
 #include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32EventLoop.h"
 #include "platform/win32/Win32MessageBoxes.h"
+#include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32OverlayWindow.h"
 #include "platform/win32/Win32Pointer.h"
 #include "platform/win32/Win32ProfileFiles.h"
@@ -40,6 +41,7 @@ struct MainWindowParts {
     std::unique_ptr<FormWindow> window;
     std::unique_ptr<Win32Tray> tray;
     std::unique_ptr<Win32Hotkeys> hotkeys;
+    std::unique_ptr<Win32PopupMenu> menu;
 
     MainWindowParts() = default;
     MainWindowParts(MainWindowParts const&) = delete;
@@ -50,6 +52,7 @@ struct MainWindowParts {
     {
         tray.reset();
         hotkeys.reset();
+        menu.reset();
         window.reset();
     }
 };
@@ -128,7 +131,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
             main.hotkeys = std::make_unique<Win32Hotkeys>(handle);
             main.window->SetShell(&zhuJM);
             main.window->SetLinkOpener(&browser);
-            return app::MainWindowShell { main.window.get(), main.tray.get(), main.hotkeys.get(), &screen };
+            main.menu = std::make_unique<Win32PopupMenu>(handle);
+            return app::MainWindowShell { main.window.get(), main.tray.get(), main.hotkeys.get(), &screen,
+                main.menu.get() };
         } };
 
     app::Startup startup(services, platform);

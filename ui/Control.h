@@ -112,6 +112,10 @@ public:
     std::function<bool(KeyEvent const&)> OnKeyDown;
     // The user changed the value of a native control (text, tick, selection).
     std::function<void()> OnChange;
+    // The user asks for the control's context menu: a right button released over it (at that
+    // point, in the window's device pixels), or the menu key or Shift+F10 while it has the focus
+    // (nothing: the menu goes by the control).
+    std::function<void(std::optional<gfx::Point>)> OnContextMenu;
 
 protected:
     Control(ControlKind kind, std::string name);

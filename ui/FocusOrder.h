@@ -17,6 +17,9 @@ inline constexpr int LeftKey = 0x25;
 inline constexpr int UpKey = 0x26;
 inline constexpr int RightKey = 0x27;
 inline constexpr int DownKey = 0x28;
+// The menu key, and F10 (with Shift: the context menu).
+inline constexpr int AppsKey = 0x5D;
+inline constexpr int F10Key = 0x79;
 
 // Whether the control can hold the focus now: shown, and either native or acting on a click.
 bool TakesFocus(Control const& control);

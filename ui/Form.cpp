@@ -195,6 +195,8 @@ void Form::PointerUp(gfx::Point at, int button, int shift)
     // A handler may have hidden or moved things; the click goes to the control pressed.
     if (releasedOverIt && target->OnClick)
         target->OnClick();
+    if (releasedOverIt && button == RightButton && target->OnContextMenu)
+        target->OnContextMenu(at);
     UpdateHover(at);
 }
 
@@ -263,6 +265,12 @@ bool Form::KeyDown(KeyEvent const& key)
     Control* const focused = m_focused && m_focused->Shown() ? m_focused : nullptr;
     if (focused && focused->OnKeyDown && focused->OnKeyDown(key))
         return true;
+    bool const asksForMenu
+        = (key.keyCode == AppsKey && key.shift == 0) || (key.keyCode == F10Key && key.shift == ShiftKey);
+    if (focused && focused->OnContextMenu && asksForMenu) {
+        focused->OnContextMenu(std::nullopt);
+        return true;
+    }
     if (focused && Plain(key)) {
         if ((key.keyCode == EnterKey || key.keyCode == SpaceKey) && DoDefaultAction(*focused))
             return true;

@@ -112,8 +112,9 @@ public:
     bool KeyDownOn(Control& control, KeyEvent const& key);
 
     // Keys the window itself received. Tab and Shift+Tab move the focus along the tab order;
-    // otherwise the focused control has the key first, then Enter or Space act on it and the
-    // arrows move within its group; then the form's own handlers. True when someone handled it.
+    // otherwise the focused control has the key first, then the menu key or Shift+F10 opens its
+    // context menu, Enter or Space act on it and the arrows move within its group; then the
+    // form's own handlers. True when someone handled it.
     bool KeyDown(KeyEvent const& key);
     bool KeyPress(char32_t character);
     // Focus without a word to the platform (the platform's own focus, a test).

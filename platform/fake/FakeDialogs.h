@@ -1,10 +1,12 @@
 #pragma once
-// Message boxes that answer at once with the reply a test chose, and a browser that only
-// remembers the links it opened; both remember what they were asked.
+// Message boxes and a popup menu that answer at once with the reply a test chose, and a browser
+// that only remembers the links it opened; all remember what they were asked.
 
 #include "platform/Browser.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PopupMenu.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,27 @@ public:
 private:
     std::vector<std::string> m_shown;
     bool m_answerOk = true;
+};
+
+class FakePopupMenu final : public PopupMenu {
+public:
+    std::optional<int> Choose(std::vector<std::string> const& entries, gfx::Point at) override
+    {
+        m_shown.push_back({ entries, at });
+        return m_choice;
+    }
+
+    struct Shown {
+        std::vector<std::string> entries;
+        gfx::Point at;
+    };
+    std::vector<Shown> const& Menus() const { return m_shown; }
+    // Nothing: the user dismisses the menu.
+    void WillChoose(std::optional<int> index) { m_choice = index; }
+
+private:
+    std::vector<Shown> m_shown;
+    std::optional<int> m_choice;
 };
 
 class FakeBrowser final : public Browser {

@@ -276,6 +276,8 @@ void FormWindow::SetShell(ShellEvents* shell) { m_host->Window().SetShell(shell)
 
 void FormWindow::SetLinkOpener(Browser* browser) { m_host->Children().SetLinkOpener(browser); }
 
+void FormWindow::SetChildNames(ChildNames* names) { m_host->Children().SetChildNames(names); }
+
 void FormWindow::Show()
 {
     if (!m_host->Handle())

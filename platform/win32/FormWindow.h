@@ -24,6 +24,7 @@ class Browser;
 
 namespace platform::win32 {
 
+class ChildNames;
 class Win32TextRenderer;
 
 struct FormWindowOptions {
@@ -55,6 +56,9 @@ public:
     void SetShell(ShellEvents* shell);
     // Links the user follows in a web page of the form open here.
     void SetLinkOpener(Browser* browser);
+    // Who names the native edits and combo box after their labels, given before Create; the
+    // system's annotation service otherwise.
+    void SetChildNames(ChildNames* names);
     // Showing brings the window to the front with the focus.
     void Show() override;
     void Hide() override;

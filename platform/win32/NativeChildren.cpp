@@ -1,10 +1,12 @@
 #include "platform/win32/NativeChildren.h"
 
+#include "platform/win32/ChildNames.h"
 #include "platform/win32/ControlTooltips.h"
 #include "platform/win32/KeyboardState.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/WebPageBox.h"
 #include "platform/win32/Win32TextRenderer.h"
+#include "ui/AccessibleTree.h"
 #include "ui/NativeControls.h"
 #include "ui/PictureBox.h"
 
@@ -82,6 +84,7 @@ struct NativeChildren::Child {
     std::optional<platform::Font> font;
     std::vector<std::string> items;
     Colour textColour = 0;
+    std::optional<std::wstring> named;
     // The last key-down was the form's (Tab, or Enter acting): its character is not typed.
     bool keyTaken = false;
 };
@@ -163,9 +166,14 @@ void NativeChildren::Create(HWND parent)
         if (child->window)
             SetWindowPos(child->window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    if (!m_names) {
+        m_systemNames = SystemChildNames();
+        m_names = m_systemNames.get();
+    }
     for (auto const& child : m_children) {
         SyncState(*child);
         SyncPlace(*child, true);
+        SyncName(*child);
     }
     m_tooltips = std::make_unique<ControlTooltips>(m_form, parent);
     m_tooltips->Sync();
@@ -237,10 +245,29 @@ void NativeChildren::Sync(ui::Control const& control)
 
 void NativeChildren::SyncLayout()
 {
-    for (auto const& child : m_children)
+    // A label's text may have changed with the layout's repaint: the names follow it.
+    for (auto const& child : m_children) {
         SyncPlace(*child);
+        SyncName(*child);
+    }
     if (m_tooltips)
         m_tooltips->Sync();
+}
+
+void NativeChildren::SyncName(Child& child)
+{
+    ui::ControlKind const kind = child.control->Kind();
+    if (!m_names || !child.window || (kind != ui::ControlKind::TextBox && kind != ui::ControlKind::ComboBox))
+        return;
+    int const id = ui::AccessibleChildId(m_form, *child.control);
+    if (id == 0)
+        return;
+    std::wstring const name = Widen(ui::DescribeChild(m_form, id).name);
+    if (child.named == name)
+        return;
+    child.named = name;
+    if (!m_names->Name(child.window, name))
+        m_names = nullptr;
 }
 
 void NativeChildren::SyncFont(Child& child, platform::Font const& described)

@@ -18,6 +18,7 @@
 
 namespace platform::win32 {
 
+class ChildNames;
 class ControlTooltips;
 class Win32TextRenderer;
 
@@ -36,6 +37,9 @@ public:
 
     // Where a link the user follows in a web page goes; nowhere without one.
     void SetLinkOpener(platform::Browser* browser) { m_links = browser; }
+    // Who names the edits and the combo box for assistive technology after their labels; the
+    // system's service when none is given before Create.
+    void SetChildNames(ChildNames* names) { m_names = names; }
 
     // Mirrors everything about one control into its child. A web page box gets its window here
     // when first shown with a web address, never before: the browser engine loads only then.
@@ -68,6 +72,7 @@ private:
     void SyncPage(Child& child, bool mayLoad);
     void SyncFont(Child& child, platform::Font const& described);
     void ShowText(Child& child, std::wstring const& text);
+    void SyncName(Child& child);
     // Every child's keys and focus go through the form first; an edit's double-click too.
     static LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
         DWORD_PTR data);
@@ -79,6 +84,9 @@ private:
     std::unique_ptr<ControlTooltips> m_tooltips;
     HWND m_parent = nullptr;
     platform::Browser* m_links = nullptr;
+    std::unique_ptr<ChildNames> m_systemNames;
+    // Null once the system has said it cannot name windows.
+    ChildNames* m_names = nullptr;
     // While the host itself changes a child, the child's notifications are its own echo.
     int m_echoDepth = 0;
 };

@@ -29,7 +29,7 @@ protected:
     {
         if (!m_window) {
             m_window = std::make_unique<app::ZhuJM>(Services(screenTools));
-            m_window->AttachShell({ &m_fakeWindow, &m_tray, &m_hotkeys, &m_desk });
+            m_window->AttachShell({ &m_fakeWindow, &m_tray, &m_hotkeys, &m_desk, &m_menu });
         }
         return *m_window;
     }
@@ -75,6 +75,7 @@ protected:
     platform::fake::FakeTimers m_timers;
     platform::fake::FakeHttpClient m_http;
     platform::fake::FakeBrowser m_browser;
+    platform::fake::FakePopupMenu m_menu;
     shell::WebAddresses m_web { "https://maker.example" };
     std::vector<std::string> m_statuses;
     std::vector<std::string> m_asked;

@@ -2,6 +2,8 @@
 // them to the clipboard, as a user double-clicking the boxes would.
 
 #include "app/MainWindowFixture.h"
+#include "colour/CopyAsNotations.h"
+#include "ui/FocusOrder.h"
 
 #include <set>
 
@@ -89,6 +91,43 @@ TEST_F(MainWindow, ABusyClipboardIsGivenUpOnQuietly)
     DoubleClickBox(1);
     m_clipboard.SetBusy(false);
     EXPECT_EQ(m_clipboard.Text(), "kept");
+}
+
+TEST_F(MainWindow, TheColourBoxMenuCopiesTheEntryChosenAsItWasShown)
+{
+    ui::Form& form = Window().Form();
+    gfx::Rect const box = Controls().YSK->PixelBounds();
+    gfx::Point const inside { box.x + 3, box.y + 4 };
+    m_menu.WillChoose(1);
+    form.PointerDown(inside, ui::RightButton, 0);
+    form.PointerUp(inside, ui::RightButton, 0);
+    ASSERT_EQ(m_menu.Menus().size(), 1u);
+    EXPECT_EQ(m_menu.Menus()[0].entries, GG::CopyAsTexts(PureRed));
+    EXPECT_EQ(m_menu.Menus()[0].at, inside);
+    EXPECT_EQ(m_clipboard.Text(), "rgb(255, 0, 0)");
+
+    // A right button let go elsewhere, a left click: no menu.
+    form.PointerDown(inside, ui::RightButton, 0);
+    form.PointerUp({ box.x + box.width + 40, box.y }, ui::RightButton, 0);
+    form.PointerDown(inside, ui::LeftButton, 0);
+    form.PointerUp(inside, ui::LeftButton, 0);
+    EXPECT_EQ(m_menu.Menus().size(), 1u);
+
+    // From the keyboard, below the box; the menu key with Ctrl is not the menu's. A dismissed
+    // menu and a busy clipboard leave the clipboard as it was.
+    form.SetFocus(Controls().YSK);
+    EXPECT_FALSE(form.KeyDown({ ui::AppsKey, ui::CtrlKey }));
+    m_menu.WillChoose(std::nullopt);
+    EXPECT_TRUE(form.KeyDown({ ui::F10Key, ui::ShiftKey }));
+    m_clipboard.SetBusy(true);
+    m_menu.WillChoose(0);
+    Window().SZYS(0xFFFF7B);
+    EXPECT_TRUE(form.KeyDown({ ui::AppsKey, 0 }));
+    ASSERT_EQ(m_menu.Menus().size(), 3u);
+    EXPECT_EQ(m_menu.Menus()[2].at, (gfx::Point { box.x, box.y + box.height }));
+    EXPECT_EQ(m_menu.Menus()[2].entries[5], "oklch(92.60% 0.1165 195.33)");
+    m_clipboard.SetBusy(false);
+    EXPECT_EQ(m_clipboard.Text(), "rgb(255, 0, 0)");
 }
 
 TEST_F(MainWindow, EveryControlIsThereOnceAndInsideTheWindow)

@@ -1,5 +1,6 @@
 """The main window's current colour: its four notation boxes, and a double-click on each putting
-its text on the clipboard, with or without the "#" and "&H" prefix as the check box says."""
+its text on the clipboard, with or without the "#" and "&H" prefix as the check box says; the
+colour box's menu of further notations, from the mouse and from the keyboard."""
 
 import time
 import unittest
@@ -36,6 +37,26 @@ class NotationTest(unittest.TestCase):
                 # Untick the copy-prefix option for the second round.
                 s.click(*COPY_PREFIX_BOX, window=window)
                 time.sleep(0.5)
+            self.assertTrue(s.process_alive(), s.program_log())
+
+    def test_colour_box_menu_copies_the_entry_chosen(self):
+        with Session({'btwz': TITLE}) as s:
+            window = s.wait_for_window(TITLE)[0]
+            time.sleep(1)
+            s.xdo('windowfocus', window)
+            s.click(*COLOUR_BOX, button=3, window=window)
+            time.sleep(1)
+            # The second entry: the CSS rgb form.
+            s.key('Down', 'Down', 'Return')
+            wait_until(lambda: s.clipboard_text() == 'rgb(255, 0, 0)', 5,
+                       f'rgb(255, 0, 0) on the clipboard (it holds {s.clipboard_text()!r})')
+
+            # Tab to the colour box (after the two title buttons), Shift+F10, the first entry.
+            s.key('Tab', 'Tab', 'Tab', 'shift+F10', window=window)
+            time.sleep(1)
+            s.key('Down', 'Return')
+            wait_until(lambda: s.clipboard_text() == '#ff0000', 5,
+                       f'#ff0000 on the clipboard (it holds {s.clipboard_text()!r})')
             self.assertTrue(s.process_alive(), s.program_log())
 
 

@@ -1,15 +1,21 @@
 // The main window in a real window under Wine: its notation boxes are edits, and a double-click
 // on one puts its notation on the system clipboard under the copy-prefix option; assistive
-// technology finds the painted controls by name and role, and can press them.
+// technology finds the painted controls by name and role, and can press them; the native boxes
+// are named after their labels; a right-click on the colour box offers the further notations in
+// the system's menu and copies the one chosen.
 
 #include "app/MainWindow.h"
+#include "colour/CopyAsNotations.h"
 #include "contract/TempFolder.h"
+#include "platform/win32/ChildNames.h"
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32ProfileFiles.h"
 #include "platform/win32/Win32TextRenderer.h"
+#include "ui/AccessibleTree.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +102,88 @@ TEST(MainWindowWin32, DoubleClickOnANotationBoxCopiesIt)
         SendMessageW(edit(c.box), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
         EXPECT_EQ(ClipboardText(), c.copied) << "box " << c.box;
     }
+}
+
+// What a popup menu of this thread offered when it opened; it is then answered with the keys
+// that choose its second entry.
+std::vector<std::wstring> g_menuEntries;
+
+LRESULT CALLBACK ChooseSecondEntry(int code, WPARAM wParam, LPARAM lParam)
+{
+    auto const& sent = *reinterpret_cast<CWPSTRUCT const*>(lParam);
+    if (code == HC_ACTION && sent.message == WM_INITMENUPOPUP) {
+        auto const menu = reinterpret_cast<HMENU>(sent.wParam);
+        for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+            wchar_t text[80] {};
+            GetMenuStringW(menu, static_cast<UINT>(item), text, 80, MF_BYPOSITION);
+            g_menuEntries.emplace_back(text);
+        }
+        for (WPARAM const key : { VK_DOWN, VK_DOWN, VK_RETURN })
+            PostMessageW(sent.hwnd, WM_KEYDOWN, key, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(MainWindowWin32, ARightClickOnTheColourBoxOffersFurtherNotationsAndCopiesTheOneChosen)
+{
+    MainWindowOnScreen main(std::nullopt);
+    ASSERT_TRUE(main.window.Create());
+    main.window.Show();
+    HWND const hwnd = static_cast<HWND>(main.window.NativeHandle());
+    Win32PopupMenu menu(hwnd);
+    main.zhuJM.AttachShell({ .menu = &menu });
+    g_menuEntries.clear();
+    HHOOK const hook = SetWindowsHookExW(WH_CALLWNDPROC, ChooseSecondEntry, nullptr, GetCurrentThreadId());
+    gfx::Rect const box = main.zhuJM.Controls().YSK->PixelBounds();
+    LPARAM const at = MAKELPARAM(box.x + box.width / 2, box.y + box.height / 2);
+    PostMessageW(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    PostMessageW(hwnd, WM_RBUTTONUP, 0, at);
+    PumpMessagesUntil([] { return ClipboardText() == L"rgb(255, 0, 0)"; }, std::chrono::seconds(5));
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(ClipboardText(), L"rgb(255, 0, 0)");
+    std::vector<std::wstring> expected;
+    for (std::string const& text : GG::CopyAsTexts(PureRed))
+        expected.push_back(Widen(text));
+    EXPECT_EQ(g_menuEntries, expected);
+}
+
+// Names handed to the system's objects of the native boxes, where Wine has no service to take them.
+struct RecordedNames final : ChildNames {
+    bool Name(void* child, std::wstring const& name) override
+    {
+        named[static_cast<HWND>(child)] = name;
+        return true;
+    }
+    std::map<HWND, std::wstring> named;
+};
+
+TEST(MainWindowWin32, NativeBoxesAreNamedAfterTheirLabels)
+{
+    MainWindowOnScreen main(std::nullopt);
+    RecordedNames names;
+    main.window.SetChildNames(&names);
+    ASSERT_TRUE(main.window.Create());
+    main.window.Show();
+    app::MainWindowControls const& c = main.zhuJM.Controls();
+    auto const nameOf = [&](ui::Control const& control) {
+        return names.named[static_cast<HWND>(main.window.NativeChildOf(control))];
+    };
+    ui::Form const& form = main.zhuJM.Form();
+    std::vector<ui::Control const*> boxes { c.YSSR.begin(), c.YSSR.end() };
+    boxes.insert(boxes.end(), c.MB4SRK.begin(), c.MB4SRK.end());
+    boxes.push_back(c.XQK);
+    for (ui::Control const* box : boxes) {
+        std::string const label = ui::DescribeChild(form, ui::AccessibleChildId(form, *box)).name;
+        EXPECT_FALSE(label.empty()) << box->Name();
+        EXPECT_EQ(nameOf(*box), Widen(label)) << box->Name();
+    }
+    EXPECT_EQ(nameOf(*c.YSSR[1]), L"网页色");
+    EXPECT_FALSE(names.named.count(static_cast<HWND>(main.window.NativeChildOf(*c.DXAnNiu))))
+        << "a check box is named by its own text";
+    // A label's new text (another skin's texts) renames its box once the window shows it.
+    c.YSBQ[1]->SetText("网页");
+    PumpMessagesUntil([&] { return nameOf(*c.YSSR[1]) == L"网页"; }, std::chrono::seconds(2));
+    EXPECT_EQ(nameOf(*c.YSSR[1]), L"网页");
 }
 
 // The window's events for assistive technology, as a hook in this thread hears them.
