@@ -207,14 +207,19 @@ bool Win32ProfileFiles::WideFiles::Replace(std::string_view file, std::string_vi
     std::wstring path = Widen(file);
     DWORD attributes = GetFileAttributesW(path.c_str());
     bool const exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    // A link is followed to the file it names, which is the one to change. Wine shows a link made
+    // on Linux as a plain file, so every file is followed; one the system cannot name otherwise
+    // is written where it is, unless it is a link.
+    if (exists) {
         auto const target = LinkTarget(path);
-        if (!target)
+        if (!target && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
             return false;
-        path = *target;
-        attributes = GetFileAttributesW(path.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES)
-            return false;
+        if (target) {
+            path = *target;
+            attributes = GetFileAttributesW(path.c_str());
+            if (attributes == INVALID_FILE_ATTRIBUTES)
+                return false;
+        }
     }
     // Checked here because Wine run by the superuser would write a read-only file anyway.
     if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))

@@ -114,6 +114,19 @@ class SettingsFilesTest(unittest.TestCase):
                     s.close_window(window)
                     self.assertEqual(s.wait_exit(10), 0)
 
+    def test_a_save_through_a_link_changes_the_file_it_leads_to(self):
+        with Session(launch=False) as s:
+            elsewhere = os.path.join(s.work_dir, 'kept elsewhere.ini')
+            with open(elsewhere, 'wb') as f:
+                f.write(f'[RJSZ]\r\nbtwz={TITLE}\r\nwdYS=\r\n'.encode('gbk'))
+            os.symlink(elsewhere, s.settings_path)
+            window = self.start(s)
+            s.double_click(*COLOUR_BOX, window=window)
+            wait_until(lambda: self.stored(s, 'wdYS') == '&HFF', 5, f'red saved (wdYS is {self.stored(s, "wdYS")!r})')
+            self.assertTrue(os.path.islink(s.settings_path), 'still a link')
+            s.close_window(window)
+            self.assertEqual(s.wait_exit(10), 0)
+
 
 if __name__ == '__main__':
     unittest.main()

@@ -158,4 +158,21 @@ TEST(Win32Settings, ASaveKeepsTheFilesAttributesAndOtherNames)
     SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// Was: a save turned a symbolic link into a plain file, and the file it led to kept the old text.
+TEST(Win32Settings, ASaveThroughASymbolicLinkChangesTheFileItLeadsTo)
+{
+    TempFolder temp;
+    std::string const target = temp.File("kept elsewhere.ini");
+    std::string const link = temp.File("path.ini");
+    WriteBytes(target, "[RJSZ]\r\nwdYS=\r\n");
+    // Wine 8 answers TRUE and makes nothing; the end-to-end tests try a link Linux made.
+    if (!CreateSymbolicLinkW(Widen(link).c_str(), Widen(target).c_str(), 0)
+        || GetFileAttributesW(Widen(link).c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "no symbolic links here";
+    Win32ProfileFiles profiles;
+    ASSERT_TRUE(profiles.WriteString(link, "RJSZ", "wdYS", "&HFF"));
+    EXPECT_EQ(ReadBytes(target), "[RJSZ]\r\nwdYS=&HFF\r\n");
+    EXPECT_TRUE(GetFileAttributesW(Widen(link).c_str()) & FILE_ATTRIBUTE_REPARSE_POINT) << "still a link";
+}
+
 }
