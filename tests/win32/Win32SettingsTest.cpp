@@ -82,7 +82,7 @@ public:
         wchar_t program[MAX_PATH] {};
         GetModuleFileNameW(nullptr, program, MAX_PATH);
         std::wstring command = L"\"" + std::wstring(program)
-            + L"\" --gtest_also_run_disabled_tests --gtest_filter=Win32SettingsHelper.DISABLED_HoldFileFor300Milliseconds";
+            + L"\" --gtest_brief=1 --gtest_also_run_disabled_tests --gtest_filter=Win32SettingsHelper.DISABLED_HoldFileFor300Milliseconds";
         SetEnvironmentVariableW(Widen(HeldFileVariable).c_str(), Widen(file).c_str());
         STARTUPINFOW startup {};
         startup.cb = sizeof startup;
