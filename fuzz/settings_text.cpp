@@ -1,8 +1,10 @@
-// The settings text as a stranger may have edited it: reading any name from any text, and a value
-// written with names the store accepts reads back as the profile rules say, or, in the form the
-// store writes it, exactly as written.
+// The settings text as a stranger may have edited it: any bytes decode, and those judged to come
+// back unchanged do; reading any name from any text, and a value written with names the store
+// accepts reads back as the profile rules say, or, in the form the store writes it, exactly as
+// written.
 
 #include "Check.h"
+#include "platform/portable/IniEncoding.h"
 #include "platform/portable/IniText.h"
 #include "shell/IniStore.h"
 
@@ -45,6 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     std::string const value = input.ConsumeRandomLengthString(32);
     auto const encoding = input.ConsumeBool() ? Encoding::Utf8 : Encoding::CodePage;
     std::string const text = input.ConsumeRemainingBytesAsString();
+
+    auto const decoded = DecodeFile(text);
+    if (decoded.exact)
+        FUZZ_CHECK(EncodeFile(decoded.text, decoded.encoding) == text);
 
     FindValue(text, section, key, encoding);
     ParseLeadingInt(text);

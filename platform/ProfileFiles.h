@@ -1,15 +1,17 @@
 #pragma once
 // Access to Windows-style INI files ("profile files"), the way the system's private-profile
-// functions offer it. Texts cross this interface as UTF-8; the files themselves hold the system's
-// 8-bit code page. Implementations: platform/win32 calls the system; platform/portable follows the
-// same rules itself for the native build and the tests.
+// functions offer it. Texts cross this interface as UTF-8; the files themselves hold the Chinese
+// 8-bit code page, or the UTF-16 or UTF-8 a user's editor saved them in, and keep their encoding.
+// Implementations: platform/portable's rules over the system's wide file functions on Windows,
+// over plain files natively.
 //
 // Rules every implementation keeps:
 // - section and key names match without regard to letter case; the first of repeated ones wins;
 // - blanks around names and values are dropped, and a value wholly enclosed in quotes loses them;
 // - a missing file, section or key reads as empty;
 // - a write creates the file, the section and the key as needed, replaces a value in place and
-//   leaves every other line alone; a write that cannot be done returns false and changes nothing.
+//   leaves every other line alone; a write that cannot be done returns false and changes nothing,
+//   and so does one to a file that would not come back unchanged in its own encoding.
 
 #include <string>
 #include <string_view>

@@ -1,30 +1,14 @@
 #include "platform/portable/IniProfileFiles.h"
 
+#include "platform/Utf8Text.h"
+#include "platform/portable/IniEncoding.h"
 #include "platform/portable/IniText.h"
+
+#include <algorithm>
 
 namespace platform {
 
-namespace {
-
-constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
-
-// A file's text and how it is encoded: a file that starts with a UTF-8 byte-order mark holds
-// UTF-8, whatever the code page.
-struct FileText {
-    std::string_view body;
-    bool utf8;
-
-    ini::Encoding Encoding() const { return utf8 ? ini::Encoding::Utf8 : ini::Encoding::CodePage; }
-};
-
-FileText Classify(std::string const& bytes)
-{
-    if (std::string_view(bytes).starts_with(Utf8Bom))
-        return { std::string_view(bytes).substr(Utf8Bom.size()), true };
-    return { bytes, false };
-}
-
-}
+using ini::FileEncoding;
 
 IniProfileFiles::IniProfileFiles(WholeFiles& files, CodePage const& codePage)
     : m_files(files)
@@ -32,42 +16,79 @@ IniProfileFiles::IniProfileFiles(WholeFiles& files, CodePage const& codePage)
 {
 }
 
+// Names and values reach the INI rules in the file's own encoding: code-page bytes for a code-page
+// file, UTF-8 (the program's own text) for every other.
+std::string IniProfileFiles::InFile(std::string_view utf8, bool codePageFile) const
+{
+    return codePageFile ? m_codePage.FromUtf8(utf8) : std::string(utf8);
+}
+
 // An empty file name is no file: nothing is read from or written to the current folder.
+
+std::optional<IniProfileFiles::FoundValue> IniProfileFiles::Find(std::string_view file, std::string_view section,
+    std::string_view key)
+{
+    if (file.empty())
+        return std::nullopt;
+    auto const bytes = m_files.Read(file);
+    if (!bytes)
+        return std::nullopt;
+    auto const decoded = ini::DecodeFile(*bytes);
+    bool const codePageFile = decoded.encoding == FileEncoding::CodePage;
+    auto const value = ini::FindValue(decoded.text, InFile(section, codePageFile), InFile(key, codePageFile),
+        ini::NameEncoding(decoded.encoding));
+    if (!value)
+        return std::nullopt;
+    return FoundValue { std::string(*value), codePageFile };
+}
 
 std::string IniProfileFiles::ReadString(std::string_view file, std::string_view section, std::string_view key,
     int bufferBytes)
 {
-    if (bufferBytes <= 0 || file.empty())
+    if (bufferBytes <= 0)
         return {};
-    auto const bytes = m_files.Read(file);
-    if (!bytes)
+    auto found = Find(file, section, key);
+    if (!found)
         return {};
-    FileText const text = Classify(*bytes);
-    auto const encode = [&](std::string_view s) { return text.utf8 ? std::string(s) : m_codePage.FromUtf8(s); };
-    auto const value = ini::FindValue(text.body, encode(section), encode(key), text.Encoding());
-    if (!value)
-        return {};
+    std::string& value = found->value;
     // The limit counts bytes of the code page, whatever the file's own encoding.
-    std::string coded = text.utf8 ? m_codePage.FromUtf8(*value) : std::string(*value);
     size_t const limit = static_cast<size_t>(bufferBytes) - 1;
-    if (coded.size() > limit)
-        coded.resize(limit);
-    return m_codePage.ToUtf8(coded);
+    if (found->codePage) {
+        if (value.size() > limit)
+            value.resize(limit);
+        return m_codePage.ToUtf8(value);
+    }
+    // A UTF-8 file with a mark is taken at its word: what is no UTF-8 in it becomes U+FFFD here.
+    std::string sound;
+    for (size_t at = 0; at < value.size();) {
+        size_t const length = Utf8CharacterBytes(value, at);
+        sound += IsWholeUtf8Character(value, at) ? std::string_view(value).substr(at, length) : "\xEF\xBF\xBD";
+        at += length;
+    }
+    value = std::move(sound);
+    // A character never takes more bytes in the code page than in UTF-8, so only a longer value
+    // is measured, character by character; characters the code page lacks are kept.
+    if (value.size() <= limit)
+        return std::move(value);
+    size_t counted = 0;
+    size_t at = 0;
+    while (at < value.size()) {
+        size_t const length = Utf8CharacterBytes(value, at);
+        counted += m_codePage.FromUtf8(std::string_view(value).substr(at, length)).size();
+        if (counted > limit)
+            break;
+        at += length;
+    }
+    value.resize(at);
+    return std::move(value);
 }
 
 int IniProfileFiles::ReadInt(std::string_view file, std::string_view section, std::string_view key, int defaultValue)
 {
-    if (file.empty())
+    auto const found = Find(file, section, key);
+    if (!found || found->value.empty())
         return defaultValue;
-    auto const bytes = m_files.Read(file);
-    if (!bytes)
-        return defaultValue;
-    FileText const text = Classify(*bytes);
-    auto const encode = [&](std::string_view s) { return text.utf8 ? std::string(s) : m_codePage.FromUtf8(s); };
-    auto const value = ini::FindValue(text.body, encode(section), encode(key), text.Encoding());
-    if (!value || value->empty())
-        return defaultValue;
-    return ini::ParseLeadingInt(*value);
+    return ini::ParseLeadingInt(found->value);
 }
 
 bool IniProfileFiles::WriteString(std::string_view file, std::string_view section, std::string_view key,
@@ -79,11 +100,23 @@ bool IniProfileFiles::WriteString(std::string_view file, std::string_view sectio
     auto const bytes = m_files.Read(file);
     if (!bytes)
         return false;
-    FileText const text = Classify(*bytes);
-    auto const encode = [&](std::string_view s) { return text.utf8 ? std::string(s) : m_codePage.FromUtf8(s); };
-    std::string content = text.utf8 ? std::string(Utf8Bom) : std::string();
-    content += ini::SetValue(text.body, encode(section), encode(key), encode(value), text.Encoding());
-    return m_files.Replace(file, content);
+    // Nor is one that would not come back as it was in its own encoding, or that the next read
+    // would take for another encoding.
+    auto const decoded = ini::DecodeFile(*bytes);
+    if (!decoded.exact)
+        return false;
+    bool const codePageFile = decoded.encoding == FileEncoding::CodePage;
+    std::string const text = ini::SetValue(decoded.text, InFile(section, codePageFile), InFile(key, codePageFile),
+        InFile(value, codePageFile), ini::NameEncoding(decoded.encoding));
+    auto const content = ini::EncodeFile(text, decoded.encoding);
+    if (!content)
+        return false;
+    // A UTF-8 file left with nothing beyond ASCII reads as the code page: the same text.
+    auto const readBack = ini::DecodeFile(*content).encoding;
+    bool const plainAscii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (readBack != decoded.encoding && !(decoded.encoding == FileEncoding::Utf8 && plainAscii))
+        return false;
+    return m_files.Replace(file, *content);
 }
 
 }

@@ -29,7 +29,8 @@ public:
 
 class IniProfileFiles final : public ProfileFiles {
 public:
-    // The files' text is in codePage; a file that starts with a UTF-8 byte-order mark is UTF-8.
+    // The files' text is in codePage, unless it is UTF-16 or UTF-8 (see IniEncoding.h); a file is
+    // written back in the encoding it was found in.
     IniProfileFiles(WholeFiles& files, CodePage const& codePage);
 
     std::string ReadString(std::string_view file, std::string_view section, std::string_view key,
@@ -39,6 +40,14 @@ public:
         std::string_view value) override;
 
 private:
+    struct FoundValue {
+        std::string value; // in the file's encoding
+        bool codePage;     // the file is in the code page, not UTF-8 or UTF-16
+    };
+
+    std::string InFile(std::string_view utf8, bool codePageFile) const;
+    std::optional<FoundValue> Find(std::string_view file, std::string_view section, std::string_view key);
+
     WholeFiles& m_files;
     CodePage const& m_codePage;
 };

@@ -3,7 +3,10 @@
 // UTF-16 file functions, so a folder the ANSI code page cannot name works, and the files' text in
 // the Chinese code page whatever the system's ANSI code page is. The system's private-profile
 // functions do neither: the ANSI ones name files in the ANSI code page and read their text in it,
-// the wide ones may write a new file as UTF-16.
+// the wide ones may write a new file as UTF-16. A save replaces the file with ReplaceFileW, so it
+// keeps its attributes and permissions; a file with other names (hard links) is written in place,
+// a symbolic link's target is the file written, and another program's brief hold on the file is
+// waited out for about a second.
 
 #include "platform/portable/IniProfileFiles.h"
 #include "platform/win32/Win32CodePage.h"

@@ -31,6 +31,19 @@ protected:
     std::unique_ptr<platform::ProfileFiles> m_files = MakeProfileFilesUnderTest();
 };
 
+// A UTF-16 file as an editor saves it: a byte-order mark, then the text.
+std::string Utf16File(std::u16string_view text, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t const unit : text) {
+        char const high = static_cast<char>(unit >> 8);
+        char const low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
 std::string Repeat(std::string_view piece, int times)
 {
     std::string result;
@@ -204,6 +217,52 @@ TEST_F(ProfileFilesContract, DamagedFilesNeitherCrashNorHideOtherKeys)
     EXPECT_FALSE(Read(path, "btwz").empty());
     ASSERT_TRUE(m_files->WriteString(path, "RJSZ", "kjj", "2"));
     EXPECT_EQ(Read(path, "kjj"), "2");
+}
+
+// Was: a file saved as UTF-16 read as empty, and the next save appended code-page text to it.
+TEST_F(ProfileFilesContract, Utf16FilesAreReadAndUpdatedInTheirOwnEncoding)
+{
+    auto const path = m_folder.File("path.ini");
+    for (bool const bigEndian : { false, true }) {
+        WriteBytes(path, Utf16File(u"[RJSZ]\r\nbtwz=取色器 한국어 😀\r\nZJYS=&HFF\r\n", bigEndian));
+        EXPECT_EQ(Read(path, "btwz"), "取色器 한국어 😀") << "characters the code page lacks are kept";
+        EXPECT_EQ(Read(path, "btwz", 5), "取色") << "the limit counts code-page bytes";
+        EXPECT_EQ(m_files->ReadInt(path, "rjsz", "zjys", 7), 0);
+        ASSERT_TRUE(m_files->WriteString(path, "RJSZ", "ZJYS", "&H0,&HFF"));
+        ASSERT_TRUE(m_files->WriteString(path, "RJSZ", "wdYS", "&HC8800A"));
+        EXPECT_EQ(ReadBytes(path),
+            Utf16File(u"[RJSZ]\r\nbtwz=取色器 한국어 😀\r\nZJYS=&H0,&HFF\r\nwdYS=&HC8800A\r\n", bigEndian));
+    }
+
+    // A broken surrogate or a stray last byte reads around the damage, but the file is not rewritten.
+    for (std::string const& damaged : { Utf16File(u"[RJSZ]\r\nbtwz=\xD800x\r\nkjj=1\r\n", false),
+             Utf16File(u"[RJSZ]\r\nkjj=1\r\n", false) + "\n" }) {
+        WriteBytes(path, damaged);
+        EXPECT_EQ(Read(path, "kjj"), "1");
+        EXPECT_FALSE(m_files->WriteString(path, "RJSZ", "kjj", "2"));
+        EXPECT_EQ(ReadBytes(path), damaged);
+    }
+}
+
+// Was: every Chinese text of a file saved as UTF-8 without a mark came out as mojibake.
+TEST_F(ProfileFilesContract, Utf8FilesWithoutAMarkAreReadAndStayUtf8)
+{
+    auto const path = m_folder.File("path.ini");
+    WriteBytes(path, "[RJSZ]\r\nbtwz=取色器\r\nkjj6=取色后复制\r\nZJYS=\r\n");
+    EXPECT_EQ(Read(path, "btwz"), "取色器");
+    EXPECT_EQ(Read(path, "kjj6", 5), "取色");
+    ASSERT_TRUE(m_files->WriteString(path, "RJSZ", "ZJYS", "&HFF"));
+    EXPECT_EQ(ReadBytes(path), "[RJSZ]\r\nbtwz=取色器\r\nkjj6=取色后复制\r\nZJYS=&HFF\r\n");
+}
+
+// GBK text that happens to be sound UTF-8 ("忙碌" is C3A6 C2B5) stays GBK.
+TEST_F(ProfileFilesContract, GbkTextsThatAreSoundUtf8StayGbk)
+{
+    auto const file = FileWith("[RJSZ]\r\nbtwz=忙碌\r\ntsbq=陆路 卤 露\r\n");
+    EXPECT_EQ(Read(file, "btwz"), "忙碌");
+    EXPECT_EQ(Read(file, "tsbq"), "陆路 卤 露");
+    ASSERT_TRUE(m_files->WriteString(file, "RJSZ", "ZJYS", "&HFF"));
+    EXPECT_EQ(ReadBytes(file), Ansi("[RJSZ]\r\nbtwz=忙碌\r\ntsbq=陆路 卤 露\r\nZJYS=&HFF\r\n"));
 }
 
 }

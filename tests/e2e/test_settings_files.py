@@ -1,6 +1,6 @@
 """The settings file where it is hard to keep: a program folder named in several scripts, an English
-system (another ANSI code page), a hotkey taken into a chord box while it is registered, and a
-path.ini that cannot be written."""
+system (another ANSI code page), a hotkey taken into a chord box while it is registered, a
+path.ini that cannot be written, and one that an editor saved as UTF-16 or UTF-8."""
 
 import os
 import stat
@@ -91,6 +91,41 @@ class SettingsFilesTest(unittest.TestCase):
             self.assertEqual(pixel(shot, g['x'] + SAVED_SWATCHES[0][0], g['y'] + SAVED_SWATCHES[0][1]), chosen)
             self.assertEqual(self.stored(s, 'wdYS'), '&HFF,&HC8800A')
             self.assertTrue(s.process_alive(), s.program_log())
+
+    def test_a_file_an_editor_saved_keeps_its_encoding(self):
+        text = f'[RJSZ]\r\nbtwz={TITLE}\r\nkjj6=取色后复制\r\nwdYS=&HC8800A\r\nkjj={DEFAULT_KJJ}\r\n'
+        saved = text.replace('wdYS=&HC8800A', 'wdYS=&HFF,&HC8800A')
+        editors = [('UTF-16', b'\xff\xfe' + text.encode('utf-16-le'), b'\xff\xfe' + saved.encode('utf-16-le')),
+                   ('UTF-8 without a mark', text.encode('utf-8'), saved.encode('utf-8'))]
+        with Session(launch=False) as s:
+            for name, before, after in editors:
+                with self.subTest(name):
+                    with open(s.settings_path, 'wb') as f:
+                        f.write(before)
+                    window = self.start(s)  # found by its title, read right
+                    self.assertEqual(self.swatch(s, window, 0, name), TEAL)
+                    s.double_click(*COLOUR_BOX, window=window)
+
+                    def file_bytes():
+                        with open(s.settings_path, 'rb') as f:
+                            return f.read()
+                    wait_until(lambda: file_bytes() == after, 5, f'red saved in {name} ({file_bytes()!r})')
+                    self.assertEqual(s.find_windows('提示'), [])
+                    s.close_window(window)
+                    self.assertEqual(s.wait_exit(10), 0)
+
+    def test_a_save_through_a_link_changes_the_file_it_leads_to(self):
+        with Session(launch=False) as s:
+            elsewhere = os.path.join(s.work_dir, 'kept elsewhere.ini')
+            with open(elsewhere, 'wb') as f:
+                f.write(f'[RJSZ]\r\nbtwz={TITLE}\r\nwdYS=\r\n'.encode('gbk'))
+            os.symlink(elsewhere, s.settings_path)
+            window = self.start(s)
+            s.double_click(*COLOUR_BOX, window=window)
+            wait_until(lambda: self.stored(s, 'wdYS') == '&HFF', 5, f'red saved (wdYS is {self.stored(s, "wdYS")!r})')
+            self.assertTrue(os.path.islink(s.settings_path), 'still a link')
+            s.close_window(window)
+            self.assertEqual(s.wait_exit(10), 0)
 
 
 if __name__ == '__main__':

@@ -3,6 +3,7 @@
 
 #include "contract/TempFolder.h"
 #include "platform/portable/IconvCodePage.h"
+#include "platform/portable/IniEncoding.h"
 #include "platform/portable/IniText.h"
 #include "platform/portable/PortableProfileFiles.h"
 
@@ -39,6 +40,22 @@ TEST(IniText, LeadingIntegers)
     EXPECT_EQ(ParseLeadingInt("+7"), 7);
     EXPECT_EQ(ParseLeadingInt("-"), 0);
     EXPECT_EQ(ParseLeadingInt("4294967297"), 1) << "wraps like a 32-bit parse";
+}
+
+// The shipped file and everyday GBK texts are never taken for UTF-8, even where their bytes are
+// sound UTF-8; UTF-8 Chinese is, even a single character.
+TEST(IniEncoding, OnlyTextThatCannotBeEverydayGbkIsTakenForUtf8)
+{
+    auto const shipped = ReadBytes(PICKER_SHIPPED_SETTINGS);
+    ASSERT_TRUE(shipped && !shipped->empty());
+    EXPECT_EQ(DecodeFile(*shipped).encoding, FileEncoding::CodePage);
+    platform::IconvCodePage const gbk;
+    for (std::string_view const text : { "忙碌", "陆路", "[RJSZ]\r\nbtwz=卤露\r\n", "中文", "取色器", "颜色 ·" })
+        EXPECT_FALSE(IsUtf8WithoutMark(gbk.FromUtf8(text))) << text;
+    for (std::string_view const text : { "中", "取色", "[RJSZ]\r\nbtwz=取色器\r\n", "é 颜色" })
+        EXPECT_TRUE(IsUtf8WithoutMark(text)) << text;
+    EXPECT_FALSE(IsUtf8WithoutMark("[RJSZ]\r\nkjj=1\r\n")) << "plain ASCII is the code page's";
+    EXPECT_FALSE(IsUtf8WithoutMark("\xE4\xB8")) << "a cut character is no UTF-8";
 }
 
 TEST(PortableProfileFiles, AUtf8FileWithAByteOrderMarkStaysUtf8)
