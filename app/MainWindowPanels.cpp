@@ -62,7 +62,10 @@ void ZhuJM::ShowPanel(int panel, bool visible)
 
 void ZhuJM::SwitchPanel(int from, int to)
 {
-    ShowPanel(from, false);
+    // A panel shown again stays shown: hidden for a moment, its chord box would lose the focus
+    // that the user left in it when saving.
+    if (from != to)
+        ShowPanel(from, false);
     m_chrome.ShowTab(to, skin::Look::Pressed);
     for (int n = 0; n < PanelCount; ++n)
         m_controls.Mianban[n]->SetSelected(n == to);

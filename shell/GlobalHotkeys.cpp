@@ -29,7 +29,12 @@ GlobalHotkeys::GlobalHotkeys(SettingsWriter& settings, HotkeyPanel panel, Hotkey
     }
 }
 
-GlobalHotkeys::~GlobalHotkeys() { StopWatchingRelease(); }
+GlobalHotkeys::~GlobalHotkeys()
+{
+    StopWatchingRelease();
+    if (m_retake && m_timers)
+        m_timers->Stop(m_retake);
+}
 
 void GlobalHotkeys::ReadAtStartUp()
 {
@@ -49,6 +54,7 @@ std::string GlobalHotkeys::RegisterHotkeys(std::string_view hotkeyText)
         if (!chord || !m_hotkeys || !m_hotkeys->Register(id, chord->modifiers, chord->key))
             refused += std::to_string(id);
     }
+    m_refused = refused;
     return refused.empty() ? std::string(RegistrationSucceeded) : refused;
 }
 
@@ -64,7 +70,8 @@ void GlobalHotkeys::Pressed(int id, Chord chord)
 {
     // Both must agree: the chord registered under that id may since have been changed in memory.
     auto const registered = m_hotkeyText.ChordOf(id);
-    if (!registered || *registered != chord || id == m_heldId)
+    // A report already queued when a chord box took the focus is the box's key, not a hotkey.
+    if (!registered || *registered != chord || id == m_heldId || m_boxFocused)
         return;
     // Marked before the action runs: a pick or a capture serves the event queue until it ends.
     WatchRelease(id, chord.key);
@@ -109,10 +116,14 @@ void GlobalHotkeys::KJGN(int action)
 void GlobalHotkeys::FillHotkeyPanel()
 {
     // Not read again from the file: a text that differs from the chords registered would
-    // make the hotkeys run nothing.
-    HotkeyText const shown = m_hotkeyText.Text().size() < ShortestHotkeyText
-        ? HotkeyText(std::string(DefaultHotkeyText))
-        : m_hotkeyText;
+    // make the hotkeys run nothing. A text too short to be whole gives way to the default
+    // chords, which are registered at once, so that what the panel shows is what works.
+    if (m_hotkeyText.Text().size() < ShortestHotkeyText) {
+        m_hotkeyText = HotkeyText(std::string(DefaultHotkeyText));
+        if (!m_boxFocused)
+            TellNewRefusals({}, RegisterHotkeys(m_hotkeyText.Text()));
+    }
+    HotkeyText const& shown = m_hotkeyText;
     if (m_panel.notation)
         m_panel.notation->Clear();
     for (int index = 0; index < HotkeyCount; ++index) {
@@ -142,13 +153,45 @@ bool GlobalHotkeys::CaptureKey(int index, int keyCode, int shift)
 
 void GlobalHotkeys::ChordBoxFocused(bool focused)
 {
-    if (focused == m_released)
-        return;
-    m_released = focused;
-    if (focused)
+    m_boxFocused = focused;
+    if (focused) {
+        if (m_retake && m_timers)
+            m_timers->Stop(m_retake);
+        m_retake = 0;
         ReleaseHotkeys();
-    else
-        RegisterHotkeys(m_hotkeyText.Text());
+        return;
+    }
+    // Taken back once the focus has settled: a move to the next chord box keeps them released,
+    // and a refusal is not told from inside the focus change.
+    if (m_timers && !m_retake) {
+        m_retake = m_timers->StartOnce(0, [this] {
+            m_retake = 0;
+            RetakeHotkeys();
+        });
+    }
+    if (!m_retake)
+        RetakeHotkeys();
+}
+
+void GlobalHotkeys::RetakeHotkeys()
+{
+    if (m_boxFocused)
+        return;
+    std::string const before = m_refused;
+    TellNewRefusals(before, RegisterHotkeys(m_hotkeyText.Text()));
+}
+
+void GlobalHotkeys::TellNewRefusals(std::string_view before, std::string_view result)
+{
+    if (result == RegistrationSucceeded)
+        return;
+    // Only a hotkey that held before: one refused already was told when it was refused.
+    for (char const id : result) {
+        if (before.find(id) == std::string_view::npos) {
+            m_notice("热键设置失败");
+            return;
+        }
+    }
 }
 
 bool GlobalHotkeys::SaveHotkeys()
@@ -180,20 +223,19 @@ bool GlobalHotkeys::SaveHotkeys()
     }
     int const selected = m_panel.notation ? m_panel.notation->SelectedIndex() : -1;
     m_hotkeyText = HotkeyText(chords + std::to_string(selected));
-    // Registered now, whether or not a chord box still has the focus.
-    m_released = false;
+    // The box that still has the focus goes on taking chords: the hotkeys wait until it lets go.
+    if (m_boxFocused)
+        ReleaseHotkeys();
     m_settings.Write(settings::Hotkeys, m_hotkeyText.Text());
     return true;
 }
 
 bool IsWindowKey(int keyCode, int shift)
 {
+    // The window has no menu, so Alt with a letter or digit, F10 and Shift+F10 are chords like
+    // any other; only Alt+F4 closes it. Tab never gets here: the form moves the focus with it.
     constexpr int F4 = 115;
-    constexpr int F10 = 121;
-    bool const alt = (shift & platform::AltKey) != 0;
-    bool const letterOrDigit = (keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9');
-    return (alt && keyCode == F4) || (keyCode == F10 && !(shift & platform::CtrlKey))
-        || (shift == platform::AltKey && letterOrDigit);
+    return (shift & platform::AltKey) != 0 && keyCode == F4;
 }
 
 bool IsModifierAlone(std::string_view chord)

@@ -71,13 +71,16 @@ public:
     // any other number does nothing.
     void KJGN(int action);
 
-    // The panel shows the hotkey text in memory, the one registered (the default chords when it
-    // is shorter than a whole hotkey text, without changing what a hotkey runs).
+    // The panel shows the hotkey text in memory, the one registered. A text shorter than a whole
+    // hotkey text gives way to the default chords, in memory (the file is not written), and
+    // they are registered; a hotkey the system refuses then is told.
     void FillHotkeyPanel();
-    // A key went down in chord box `index`. False for the keys that belong to the window (Alt+F4,
-    // F10, Alt and a letter or digit): the box keeps its chord and the window handles them.
+    // A key went down in chord box `index`. False for Alt+F4, which belongs to the window: the
+    // box keeps its chord and the window closes.
     bool CaptureKey(int index, int keyCode, int shift);
-    // While a chord box has the focus the hotkeys are released, so that it can take one of them.
+    // While a chord box has the focus the hotkeys are released, so that it can take one of them,
+    // and none fires. They are taken back once the focus has gone elsewhere than to another
+    // chord box; one that another program took in the meantime is told.
     void ChordBoxFocused(bool focused);
     // False when a box holds a modifier alone or two boxes hold one chord: nothing is registered
     // or written then.
@@ -94,7 +97,10 @@ private:
     platform::Hotkeys* m_hotkeys = nullptr;
     HotkeyText m_hotkeyText;
     std::array<std::string, HotkeyCount> m_boxChords;
-    bool m_released = false; // by a chord box with the focus
+    // The ids the last registration refused, run together.
+    std::string m_refused;
+    bool m_boxFocused = false;
+    platform::TimerId m_retake = 0;
     platform::Timers* m_timers = nullptr;
     // The hotkey whose key is still down since it acted, and the timer that waits for its release.
     int m_heldId = 0;
@@ -103,9 +109,12 @@ private:
 
     void WatchRelease(int id, int keyCode);
     void StopWatchingRelease();
+    void RetakeHotkeys();
+    // "热键设置失败" when `result` refuses a hotkey that `before` did not.
+    void TellNewRefusals(std::string_view before, std::string_view result);
 };
 
-// A key that belongs to the window rather than to a chord box.
+// A key that belongs to the window rather than to a chord box: Alt+F4.
 bool IsWindowKey(int keyCode, int shift);
 // A chord of a modifier key alone (Shift, Ctrl, Alt or Win), which the system cannot hold.
 bool IsModifierAlone(std::string_view chord);

@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include "ui/FocusOrder.h"
+#include "ui/NativeControls.h"
 #include "ui/PictureBox.h"
 
 #include <algorithm>
@@ -246,10 +247,14 @@ bool Form::KeyDownOn(Control& control, KeyEvent const& key)
         MoveFocus((key.shift & ShiftKey) != 0);
         return true;
     }
-    // A chord box keeps every other key, and the box still sees it as it did before.
+    // A box with a handler of its own keeps every other key. A box that takes key-downs only
+    // (a chord box) keeps what its handler took from the system too, which would otherwise open
+    // the window's menu (F10, Alt and a letter) or the box's (Shift+F10); other boxes still see
+    // the key as they did before.
     if (control.OnKeyDown) {
-        control.OnKeyDown(key);
-        return false;
+        bool const taken = control.OnKeyDown(key);
+        auto const* const box = control.Kind() == ControlKind::TextBox ? static_cast<TextBox const*>(&control) : nullptr;
+        return taken && box && box->CapturesKeys();
     }
     if (key.keyCode == EnterKey && Plain(key) && control.Kind() == ControlKind::TextBox)
         return DoDefaultAction(control);

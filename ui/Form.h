@@ -108,7 +108,8 @@ public:
     // A double-click or key that a native control received itself.
     void DoubleClickOn(Control& control);
     // A key a native control received: Tab leaves it; the control's own handler keeps every other
-    // key; Enter in a box without one does its default action. False leaves the key to the control.
+    // key; Enter in a box without one does its default action. False leaves the key to the control,
+    // true takes it away (a key a chord box took).
     bool KeyDownOn(Control& control, KeyEvent const& key);
 
     // Keys the window itself received. Tab and Shift+Tab move the focus along the tab order;

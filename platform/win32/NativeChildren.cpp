@@ -490,10 +490,21 @@ LRESULT CALLBACK NativeChildren::ChildProc(HWND window, UINT message, WPARAM wPa
     }
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        // Tab leaves the child, Enter may act on it: the character that follows is ours too.
+        // Tab leaves the child, Enter may act on it, a chord box takes its chord: the character
+        // that follows is ours too.
         child->keyTaken
             = child->owner->m_form.KeyDownOn(*child->control, { static_cast<int>(wParam), KeyboardShiftState() });
         if (child->keyTaken)
+            return 0;
+        break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_SYSCHAR:
+        // A chord box's keys end in the box: let go, F10 or Alt alone would enter the window's
+        // menu, the menu key would open the box's own, and Alt with a character would look for a
+        // menu entry and beep.
+        if (child->control->Kind() == ui::ControlKind::TextBox
+            && static_cast<ui::TextBox const&>(*child->control).CapturesKeys())
             return 0;
         break;
     case WM_CHAR:

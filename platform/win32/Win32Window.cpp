@@ -447,8 +447,10 @@ void Win32Window::Show()
     HWND const window = m_procedure->Handle();
     if (!window)
         return;
+    // Above the other topmost windows, without activating: under Wine a window activated while
+    // still hidden is left to a window manager, and with none it never gets the keyboard.
     if (m_procedure->Options().kind == WindowKind::FullScreenTool)
-        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // SW_SHOW would leave a minimised window minimised: shown, and still not on the screen.
     ShowWindow(window, IsIconic(window) ? SW_RESTORE : SW_SHOW);
     // A window that takes over from another (the splash, a hidden main window) comes to the

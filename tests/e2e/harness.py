@@ -438,6 +438,7 @@ class Session:
         self._x = None
         self._procs = []  # everything started here except Xvfb, in start order
         self._clipboard_owner = None
+        self._other_program = None
         self._wine_used = False
         self._closed = False
         self._shots = 0
@@ -745,6 +746,36 @@ class Session:
     def type_text(self, text, window=None, delay=30):
         focus = ['windowfocus', window] if window is not None else []
         self.xdo(*focus, 'type', '--delay', delay, '--', text, timeout=10 + len(text) * delay / 250)
+
+    def focus_other_program(self):
+        """Starts Wine's notepad (once) and gives it the focus, as a user clicking into another
+        program would; returns its window."""
+        if self._other_program is None or self._other_program.poll() is not None:
+            env = self._wine_ready()
+            with self._log('wine.log') as log:
+                self._other_program = subprocess.Popen(
+                    ['wine', 'notepad'], cwd=self.work_dir, env=env, stdin=subprocess.DEVNULL, stdout=log,
+                    stderr=subprocess.STDOUT, start_new_session=True, preexec_fn=_die_with_parent)
+            self._procs.append(self._other_program)
+        mine = set(self.program_windows())
+        other = wait_until(lambda: [w for w in self._search('--pid', str(self._other_program.pid)) if w not in mine]
+                           or [w for w in self._search('--class', 'notepad') if w not in mine], 30, 'notepad\'s window')[0]
+        g = self.window_geometry(other)
+        self.click(g['width'] // 2, g['height'] // 2, window=other)
+        self.xdo('windowfocus', other)
+        wait_until(lambda: self.focused_window() == other, 5, 'notepad taking the focus')
+        return other
+
+    def pointer(self):
+        """(x, y) of the pointer on the screen."""
+        r = self.xdo('getmouselocation', '--shell')
+        vals = dict(line.split('=', 1) for line in r.stdout.decode().split() if '=' in line)
+        return int(vals['X']), int(vals['Y'])
+
+    def focused_window(self):
+        """The X window that has the keyboard focus."""
+        r = run(['xdotool', 'getwindowfocus'], env=self._x_env(), timeout=10, check=False)
+        return int(r.stdout) if r.returncode == 0 and r.stdout.strip().isdigit() else None
 
     def close_window(self, wid):
         """Asks a window to close the way a user would, with Alt+F4."""

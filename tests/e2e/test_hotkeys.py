@@ -42,6 +42,8 @@ class HotkeysTest(unittest.TestCase):
         # Each copy differs from the one before, so the clipboard needs no text of another program
         # first (Wine's clipboard manager takes such a text in on its own time, racing the copy).
         # A loaded machine now and then delivers the two clicks too far apart for a double-click.
+        # Another program's window may lie over the box.
+        s.xdo('windowraise', window)
         for attempt in range(2):
             s.double_click(*WEB_NOTATION_BOX, window=window)
             try:
@@ -92,7 +94,9 @@ class HotkeysTest(unittest.TestCase):
             s.click(*SAVE_BUTTON, window=window)
             wait_until(lambda: (s.read_settings() or {}).get('RJSZ', {}).get('kjj') == '0:123,4:81,4:66,6:75,4:74,1',
                        5, f'the new chord in path.ini ({s.read_settings()})')
-            s.key('ctrl+shift+k', window=window)
+            # The chord box keeps the focus, and with it the keys, until the user goes elsewhere.
+            s.focus_other_program()
+            s.key('ctrl+shift+k')
             self.copied_web_notation(s, window, '#FF0000')
 
             # F12: the first press leaves the window shown, also held past the key's repeat; the
@@ -137,12 +141,46 @@ class HotkeysTest(unittest.TestCase):
             wait_until(lambda: (s.read_settings() or {}).get('RJSZ', {}).get('wdYS') == '&HFF', 5,
                        'red in the saved colours')
 
-    def test_shift_j_starts_a_capture(self):
+    def test_shift_j_from_another_program_starts_a_capture_that_takes_the_keys(self):
+        with Session({'btwz': TITLE, 'kjj': DEFAULT_KJJ}) as s:
+            s.wait_for_window(TITLE)
+            before = set(s.program_windows())
+            s.focus_other_program()
+            s.move(600, 400)
+            s.key('shift+j')
+            overlay = wait_until(lambda: set(s.program_windows()) - before, 5, 'the capture overlay').pop()
+            s.move(590, 390)
+            s.move(600, 400)
+            # Each arrow widens or heightens the selection by a pixel and takes the pointer along.
+            s.key('Right', 'Right', 'Down')
+            wait_until(lambda: s.pointer() == (602, 401), 5, f'the pointer following the arrows (at {s.pointer()})')
+            s.key('Escape')
+            wait_until(lambda: overlay not in s.program_windows(), 5, 'Esc closing the capture')
+
+    def test_alt_q_typed_into_a_box_is_saved_and_works_from_another_program(self):
         with Session({'btwz': TITLE, 'kjj': DEFAULT_KJJ}) as s:
             window = s.wait_for_window(TITLE)[0]
-            before = set(s.program_windows())
-            s.key('shift+j', window=window)
-            wait_until(lambda: set(s.program_windows()) - before, 5, 'the capture overlay')
+            s.click(*HOTKEY_TAB, window=window)
+            s.click(*CHORD_BOXES[3], window=window)
+            time.sleep(0.3)
+            s.key('alt+q')
+            s.click(*SAVE_BUTTON, window=window)
+            wait_until(lambda: (s.read_settings() or {}).get('RJSZ', {}).get('kjj') == '0:123,4:81,4:66,1:81,4:74,1',
+                       5, f'Alt+Q in path.ini ({s.read_settings()})')
+
+            # The box keeps the focus and takes F12 as a chord: the window stays, and a second
+            # save finds it beside the first box's.
+            s.key('F12')
+            time.sleep(1)
+            self.assertTrue(s.find_windows(TITLE), 'F12 went to the box, not to the hotkey')
+            s.click(*SAVE_BUTTON, window=window)
+            notice = s.wait_for_window('提示', timeout=5)[0]
+            s.key('Return', window=notice)
+            wait_until(lambda: not s.find_windows('提示'), 5, 'the notice closing')
+
+            s.focus_other_program()
+            s.key('alt+q')
+            self.copied_web_notation(s, window, 'FF0000')
 
 
 if __name__ == '__main__':

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdlib>
@@ -322,6 +323,62 @@ TEST_F(FormWindowTest, DoubleClickAndKeysOnAnEditReachTheModel)
     }
     SendMessageW(Child(chord), WM_SYSKEYDOWN, 'C', 1);
     EXPECT_EQ(events, (std::vector<std::string> { "key chord 13 2", "key chord 67 0" }));
+}
+
+// Records, and keeps from their handlers, the menus a key would open: the window's menu loop
+// (SC_KEYMENU) and a box's context menu. Either would wait for the user.
+LRESULT CALLBACK RecordMenus(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+{
+    auto& menus = *reinterpret_cast<std::vector<std::string>*>(data);
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU) {
+        menus.push_back("keymenu");
+        return 0;
+    }
+    if (message == WM_CONTEXTMENU) {
+        menus.push_back("context menu");
+        return 0;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Was: F10, Alt and a letter and Shift+F10 went on from a chord box to the system, which opened
+// the window's menu or the box's after the box had taken them as chords.
+TEST_F(FormWindowTest, SystemKeysAChordBoxTookOpenNoMenu)
+{
+    chord.SetCapturesKeys(true);
+    ASSERT_TRUE(window.Create());
+    std::vector<std::string> menus;
+    SetWindowSubclass(Window(), RecordMenus, 1, reinterpret_cast<DWORD_PTR>(&menus));
+    SetWindowSubclass(Child(chord), RecordMenus, 1, reinterpret_cast<DWORD_PTR>(&menus));
+    // The messages a box sees for each, in the order the system sends them.
+    constexpr LPARAM Alt = 1 << 29;
+    constexpr LPARAM Up = static_cast<LPARAM>(0xC0000001u);
+    auto const keys = [&](std::initializer_list<std::pair<UINT, std::pair<WPARAM, LPARAM>>> sequence) {
+        for (auto const& [message, parameters] : sequence)
+            SendMessageW(Child(chord), message, parameters.first, parameters.second);
+    };
+    keys({ { WM_SYSKEYDOWN, { VK_F10, 1 } }, { WM_SYSKEYUP, { VK_F10, Up } } });
+    {
+        HeldKeys const alt { VK_MENU };
+        keys({ { WM_SYSKEYDOWN, { VK_MENU, Alt | 1 } }, { WM_SYSKEYDOWN, { 'Q', Alt | 1 } },
+            { WM_SYSCHAR, { 'q', Alt | 1 } }, { WM_SYSKEYUP, { 'Q', Alt | Up } } });
+    }
+    keys({ { WM_KEYUP, { VK_MENU, Up } } });
+    {
+        HeldKeys const alt { VK_MENU };
+        keys({ { WM_SYSKEYDOWN, { VK_MENU, Alt | 1 } } });
+    }
+    keys({ { WM_SYSKEYUP, { VK_MENU, Up } } });
+    {
+        HeldKeys const shift { VK_SHIFT };
+        keys({ { WM_SYSKEYDOWN, { VK_F10, 1 } }, { WM_SYSKEYUP, { VK_F10, Up } } });
+    }
+    Settle(Window());
+    RemoveWindowSubclass(Window(), RecordMenus, 1);
+    RemoveWindowSubclass(Child(chord), RecordMenus, 1);
+    EXPECT_EQ(menus, std::vector<std::string> {});
+    EXPECT_EQ(events, (std::vector<std::string> { "key chord 121 0", "key chord 18 4", "key chord 81 4", "key chord 18 4",
+                          "key chord 121 1" }));
 }
 
 TEST_F(FormWindowTest, PointerMessagesReachTheControlsWithCapture)
