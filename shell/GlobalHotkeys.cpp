@@ -230,22 +230,4 @@ bool GlobalHotkeys::SaveHotkeys()
     return true;
 }
 
-bool IsWindowKey(int keyCode, int shift)
-{
-    // The window has no menu, so Alt with a letter or digit, F10 and Shift+F10 are chords like
-    // any other; only Alt+F4 closes it. Tab never gets here: the form moves the focus with it.
-    constexpr int F4 = 115;
-    return (shift & platform::AltKey) != 0 && keyCode == F4;
-}
-
-bool IsModifierAlone(std::string_view chord)
-{
-    auto const parsed = ParseChord(chord);
-    if (!parsed)
-        return false;
-    int const key = parsed->key;
-    // Shift, Ctrl, Alt; their left and right keys; the two Windows keys.
-    return (key >= 16 && key <= 18) || (key >= 160 && key <= 165) || key == 91 || key == 92;
-}
-
 }

@@ -114,9 +114,4 @@ private:
     void TellNewRefusals(std::string_view before, std::string_view result);
 };
 
-// A key that belongs to the window rather than to a chord box: Alt+F4.
-bool IsWindowKey(int keyCode, int shift);
-// A chord of a modifier key alone (Shift, Ctrl, Alt or Win), which the system cannot hold.
-bool IsModifierAlone(std::string_view chord);
-
 }
