@@ -19,10 +19,10 @@ VARIANT* FromEnd(DISPPARAMS const* params, UINT index)
     return &params->rgvarg[index];
 }
 
-// A navigation's cancel flag is its last argument, a VARIANT_BOOL by reference.
-void Cancel(DISPPARAMS const* params)
+// Sets a navigation's cancel flag, a VARIANT_BOOL by reference: usually the last argument.
+void Cancel(DISPPARAMS const* params, UINT fromEnd = 0)
 {
-    VARIANT* const cancel = FromEnd(params, 0);
+    VARIANT* const cancel = FromEnd(params, fromEnd);
     if (cancel && cancel->vt == (VT_BYREF | VT_BOOL) && cancel->pboolVal)
         *cancel->pboolVal = VARIANT_TRUE;
 }
@@ -142,9 +142,7 @@ HRESULT WebPageEvents::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params,
         break;
     case DISPID_NEWWINDOW3: {
         // (new browser, cancel, flags, address of the opener, address): the cancel flag is not last.
-        VARIANT* const cancel = FromEnd(params, 3);
-        if (cancel && cancel->vt == (VT_BYREF | VT_BOOL) && cancel->pboolVal)
-            *cancel->pboolVal = VARIANT_TRUE;
+        Cancel(params, 3);
         LinkFollowed(TextOf(FromEnd(params, 0)));
         break;
     }
