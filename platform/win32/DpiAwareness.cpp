@@ -1,6 +1,6 @@
 #include "platform/win32/DpiAwareness.h"
 
-#include <windows.h>
+#include "platform/win32/Handles.h"
 
 namespace platform::win32 {
 
@@ -21,27 +21,6 @@ Function Lookup(HMODULE module, char const* name)
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
 
-// A library loaded for one look-up, freed afterwards.
-class LoadedLibrary {
-public:
-    explicit LoadedLibrary(wchar_t const* name)
-        : m_module(LoadLibraryW(name))
-    {
-    }
-    ~LoadedLibrary()
-    {
-        if (m_module)
-            FreeLibrary(m_module);
-    }
-    LoadedLibrary(LoadedLibrary const&) = delete;
-    LoadedLibrary& operator=(LoadedLibrary const&) = delete;
-
-    HMODULE Get() const { return m_module; }
-
-private:
-    HMODULE m_module;
-};
-
 }
 
 DpiAwareness EnableDpiAwareness()
@@ -51,7 +30,8 @@ DpiAwareness EnableDpiAwareness()
         return DpiAwareness::PerMonitorV2;
 
     {
-        LoadedLibrary const shcore(L"shcore.dll");
+        // Loaded for this one look-up, freed afterwards.
+        OwnedLibrary const shcore(LoadLibraryW(L"shcore.dll"));
         auto const setAwareness = Lookup<SetAwarenessFunction>(shcore.Get(), "SetProcessDpiAwareness");
         // E_ACCESSDENIED: awareness was set before (by a manifest, or an earlier call).
         if (setAwareness && SUCCEEDED(setAwareness(ProcessPerMonitorDpiAware)))

@@ -1,6 +1,6 @@
 #pragma once
-// Owners for the GDI and USER handles of the Windows layer: every bitmap, font, brush, device
-// context, selected object and window the layer makes has exactly one of these. They cannot be
+// Owners for the handles of the Windows layer: every bitmap, font, brush, device context, selected
+// object, window, file, library and block of global memory the layer makes has exactly one of these. They cannot be
 // copied, they can be moved, and each stores every handle its destructor needs (a DC is released
 // to the window it came from, a selection is undone in the DC it was made in).
 // Internal to platform/win32: this header includes <windows.h>, so no other layer includes it.
@@ -227,5 +227,73 @@ private:
 
     HWND m_window = nullptr;
 };
+
+// Any other handle that one function closes. Kind names the handle type, the value that means no
+// handle and the closing function:
+//     struct Kind { using Handle = ...; static Handle None(); static void Close(Handle); };
+template<typename Kind>
+class OwnedHandle {
+public:
+    using Handle = typename Kind::Handle;
+
+    OwnedHandle() = default;
+    explicit OwnedHandle(Handle handle)
+        : m_handle(handle)
+    {
+    }
+    ~OwnedHandle() { Reset(); }
+    OwnedHandle(OwnedHandle&& other) noexcept
+        : m_handle(std::exchange(other.m_handle, Kind::None()))
+    {
+    }
+    OwnedHandle& operator=(OwnedHandle&& other) noexcept
+    {
+        if (this != &other)
+            Reset(std::exchange(other.m_handle, Kind::None()));
+        return *this;
+    }
+    OwnedHandle(OwnedHandle const&) = delete;
+    OwnedHandle& operator=(OwnedHandle const&) = delete;
+
+    Handle Get() const { return m_handle; }
+    explicit operator bool() const { return m_handle != Kind::None(); }
+
+    // Closes the handle held, if any, and holds the one given.
+    void Reset(Handle handle = Kind::None())
+    {
+        if (*this)
+            Kind::Close(m_handle);
+        m_handle = handle;
+    }
+    // The handle is someone else's now (the system took it over): nothing is closed.
+    Handle Release() { return std::exchange(m_handle, Kind::None()); }
+
+private:
+    Handle m_handle = Kind::None();
+};
+
+// A file (or folder) opened with CreateFileW, which answers INVALID_HANDLE_VALUE for none.
+struct FileKind {
+    using Handle = HANDLE;
+    static Handle None() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle handle) { CloseHandle(handle); }
+};
+using OwnedFile = OwnedHandle<FileKind>;
+
+// A library loaded with LoadLibraryW.
+struct LibraryKind {
+    using Handle = HMODULE;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { FreeLibrary(handle); }
+};
+using OwnedLibrary = OwnedHandle<LibraryKind>;
+
+// Global memory, from GlobalAlloc or handed out by the system for the caller to free.
+struct GlobalMemoryKind {
+    using Handle = HGLOBAL;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { GlobalFree(handle); }
+};
+using OwnedGlobalMemory = OwnedHandle<GlobalMemoryKind>;
 
 }

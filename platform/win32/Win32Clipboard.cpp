@@ -1,8 +1,7 @@
 #include "platform/win32/Win32Clipboard.h"
 
+#include "platform/win32/Handles.h"
 #include "platform/win32/Unicode.h"
-
-#include <windows.h>
 
 #include <cstring>
 #include <cwchar>
@@ -43,29 +42,6 @@ private:
     bool m_open = false;
 };
 
-// Global memory for the clipboard, freed unless the system took it over.
-class GlobalMemory {
-public:
-    explicit GlobalMemory(size_t bytes)
-        : m_memory(GlobalAlloc(GMEM_MOVEABLE, bytes))
-    {
-    }
-    ~GlobalMemory()
-    {
-        if (m_memory)
-            GlobalFree(m_memory);
-    }
-    GlobalMemory(GlobalMemory const&) = delete;
-    GlobalMemory& operator=(GlobalMemory const&) = delete;
-
-    HGLOBAL Get() const { return m_memory; }
-    // After a successful SetClipboardData the memory is the system's.
-    void HandOver() { m_memory = nullptr; }
-
-private:
-    HGLOBAL m_memory;
-};
-
 // Global memory locked for reading or writing, unlocked on destruction.
 class LockedMemory {
 public:
@@ -91,7 +67,7 @@ private:
 };
 
 // Empties the clipboard as owner, then hands it the memory; with none it stays empty.
-bool Offer(HWND owner, UINT format, GlobalMemory* memory)
+bool Offer(HWND owner, UINT format, OwnedGlobalMemory* memory)
 {
     OpenedClipboard const clipboard(owner);
     if (!clipboard.IsOpen() || !EmptyClipboard())
@@ -100,7 +76,8 @@ bool Offer(HWND owner, UINT format, GlobalMemory* memory)
         return true;
     if (!SetClipboardData(format, memory->Get()))
         return false;
-    memory->HandOver();
+    // Set, the memory is the system's.
+    memory->Release();
     return true;
 }
 
@@ -117,7 +94,7 @@ bool Win32Clipboard::SetText(std::string_view utf8)
     // The text is made before the clipboard is opened, to hold it open as briefly as possible.
     std::wstring const wide = Widen(utf8);
     size_t const bytes = (wide.size() + 1) * sizeof(wchar_t);
-    GlobalMemory memory(bytes);
+    OwnedGlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
     {
         LockedMemory const locked(memory.Get());
         if (!locked.Data())
@@ -137,7 +114,7 @@ bool Win32Clipboard::SetImage(gfx::Image const& image)
     int const height = image.Height();
     size_t const stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t { 3 };
     size_t const pixelBytes = stride * static_cast<size_t>(height);
-    GlobalMemory memory(sizeof(BITMAPINFOHEADER) + pixelBytes);
+    OwnedGlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + pixelBytes));
     {
         LockedMemory const locked(memory.Get());
         if (!locked.Data())

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32ProfileFiles.h"
 
-#include <windows.h>
+#include "platform/win32/Handles.h"
 
 #include <algorithm>
 #include <optional>
@@ -12,27 +12,6 @@ namespace {
 
 // No settings or skin file comes near this; a larger one is not read at all.
 constexpr LONGLONG MaxFileBytes = LONGLONG { 64 } * 1024 * 1024;
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle)
-        : m_handle(handle)
-    {
-    }
-    ~FileHandle()
-    {
-        if (Valid())
-            CloseHandle(m_handle);
-    }
-    FileHandle(FileHandle const&) = delete;
-    FileHandle& operator=(FileHandle const&) = delete;
-
-    bool Valid() const { return m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
 
 bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
@@ -123,9 +102,9 @@ bool Rewrite(HANDLE file, std::string_view content)
 // The file a symbolic link or junction leads to, which is the one to change.
 std::optional<std::wstring> LinkTarget(std::wstring const& path)
 {
-    FileHandle const handle(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    OwnedFile const handle(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!handle.Valid())
+    if (!handle)
         return std::nullopt;
     DWORD const needed = GetFinalPathNameByHandleW(handle.Get(), nullptr, 0, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     if (needed == 0)
@@ -141,10 +120,10 @@ std::optional<std::wstring> LinkTarget(std::wstring const& path)
 
 DWORD LinkCount(std::wstring const& path)
 {
-    FileHandle const handle(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    OwnedFile const handle(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     BY_HANDLE_FILE_INFORMATION information {};
-    if (!handle.Valid() || !GetFileInformationByHandle(handle.Get(), &information))
+    if (!handle || !GetFileInformationByHandle(handle.Get(), &information))
         return 1;
     return information.nNumberOfLinks;
 }
@@ -154,8 +133,8 @@ DWORD LinkCount(std::wstring const& path)
 // on the way puts the old content back.
 bool WriteInPlace(std::wstring const& path, std::string_view content)
 {
-    FileHandle const handle(OpenWaitingOutHolds(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ));
-    if (!handle.Valid())
+    OwnedFile const handle(OpenWaitingOutHolds(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ));
+    if (!handle)
         return false;
     auto const old = ReadAll(handle.Get());
     if (!old)
@@ -192,9 +171,9 @@ std::optional<std::string> Win32ProfileFiles::WideFiles::Read(std::string_view f
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
         return std::nullopt;
     // Other programs may go on reading and writing it meanwhile, as with the profile functions.
-    FileHandle const handle(
+    OwnedFile const handle(
         OpenWaitingOutHolds(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE));
-    if (!handle.Valid())
+    if (!handle)
         return IsMissing(GetLastError()) ? std::optional<std::string>(std::string()) : std::nullopt;
     return ReadAll(handle.Get());
 }
@@ -230,9 +209,9 @@ bool Win32ProfileFiles::WideFiles::Replace(std::string_view file, std::string_vi
     std::wstring const temporary = path + L".tmp-write";
     bool written = false;
     {
-        FileHandle const handle(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        OwnedFile const handle(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
             exists && (attributes & KeptAttributes) ? attributes & KeptAttributes : FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!handle.Valid())
+        if (!handle)
             return false;
         written = WriteAll(handle.Get(), content) && FlushFileBuffers(handle.Get());
     }

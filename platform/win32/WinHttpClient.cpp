@@ -1,8 +1,7 @@
 #include "platform/win32/WinHttpClient.h"
 
+#include "platform/win32/Handles.h"
 #include "platform/win32/Unicode.h"
-
-#include <windows.h>
 
 #include <winhttp.h>
 
@@ -25,27 +24,12 @@ struct WinHttpClient::Shared {
 namespace {
 
 // A WinHTTP session, connection or request, closed with it.
-class InternetHandle {
-public:
-    explicit InternetHandle(HINTERNET handle)
-        : m_handle(handle)
-    {
-    }
-    ~InternetHandle() { Reset(nullptr); }
-    InternetHandle(InternetHandle const&) = delete;
-    InternetHandle& operator=(InternetHandle const&) = delete;
-
-    HINTERNET Get() const { return m_handle; }
-    void Reset(HINTERNET handle)
-    {
-        if (m_handle)
-            WinHttpCloseHandle(m_handle);
-        m_handle = handle;
-    }
-
-private:
-    HINTERNET m_handle;
+struct InternetKind {
+    using Handle = HINTERNET;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { WinHttpCloseHandle(handle); }
 };
+using InternetHandle = OwnedHandle<InternetKind>;
 
 struct Address {
     std::wstring url;
@@ -82,26 +66,15 @@ std::optional<Address> ParseAddress(std::wstring const& url)
 }
 
 // A string WinHTTP allocated for the caller, freed with GlobalFree.
-class GlobalText {
-public:
-    explicit GlobalText(LPWSTR text)
-        : m_text(text)
-    {
-    }
-    ~GlobalText()
-    {
-        if (m_text)
-            GlobalFree(m_text);
-    }
-    GlobalText(GlobalText const&) = delete;
-    GlobalText& operator=(GlobalText const&) = delete;
-
-    // Null when there is none or it is empty.
-    LPCWSTR Get() const { return m_text && *m_text ? m_text : nullptr; }
-
-private:
-    LPWSTR m_text;
+struct GlobalTextKind {
+    using Handle = LPWSTR;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { GlobalFree(handle); }
 };
+using GlobalText = OwnedHandle<GlobalTextKind>;
+
+// The text, or null when there is none or it is empty.
+LPCWSTR NonEmpty(GlobalText const& text) { return text.Get() && *text.Get() ? text.Get() : nullptr; }
 
 constexpr wchar_t Agent[] = L"ColourPicker";
 
@@ -128,11 +101,11 @@ public:
         GlobalText const proxy(settings.lpszProxy);
         GlobalText const bypass(settings.lpszProxyBypass);
         m_autoDetect = settings.fAutoDetect != FALSE;
-        if (script.Get())
-            m_script = script.Get();
-        if (proxy.Get())
-            m_session.Reset(WinHttpOpen(Agent, WINHTTP_ACCESS_TYPE_NAMED_PROXY, proxy.Get(),
-                bypass.Get() ? bypass.Get() : WINHTTP_NO_PROXY_BYPASS, 0));
+        if (NonEmpty(script))
+            m_script = NonEmpty(script);
+        if (NonEmpty(proxy))
+            m_session.Reset(WinHttpOpen(Agent, WINHTTP_ACCESS_TYPE_NAMED_PROXY, NonEmpty(proxy),
+                NonEmpty(bypass) ? NonEmpty(bypass) : WINHTTP_NO_PROXY_BYPASS, 0));
         else
             m_session.Reset(
                 WinHttpOpen(Agent, WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
