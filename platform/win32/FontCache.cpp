@@ -22,14 +22,12 @@ std::wstring MessageFontName()
 // font linking stands in (Wine on an English system) every Chinese text would show as boxes.
 bool DrawsChinese(HFONT font)
 {
-    HDC const dc = CreateCompatibleDC(nullptr);
-    if (!dc)
+    MemoryDc const dc;
+    if (!dc.Get())
         return true;
-    HGDIOBJ const previous = SelectObject(dc, font);
+    SelectedObject const selected(dc.Get(), font);
     WORD glyphs[2] {};
-    DWORD const found = GetGlyphIndicesW(dc, L"色取", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
+    DWORD const found = GetGlyphIndicesW(dc.Get(), L"色取", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
     return found == GDI_ERROR || (glyphs[0] != 0xFFFF && glyphs[1] != 0xFFFF);
 }
 
@@ -41,13 +39,14 @@ HFONT FontCache::Get(Font const& font)
         = std::find_if(m_fonts.begin(), m_fonts.end(), [&](auto const& entry) { return entry.first == font; });
     if (found != m_fonts.end())
         return found->second.Get();
-    HFONT const made = Make(font);
-    if (made)
-        m_fonts.emplace_back(font, OwnedFont(made));
-    return made;
+    OwnedFont made = Make(font);
+    HFONT const handle = made.Get();
+    if (handle)
+        m_fonts.emplace_back(font, std::move(made));
+    return handle;
 }
 
-HFONT FontCache::Make(Font const& font)
+OwnedFont FontCache::Make(Font const& font)
 {
     LOGFONTW description {};
     // Skin files may say anything; a font is at least one point and at most a screen high.
@@ -63,16 +62,13 @@ HFONT FontCache::Make(Font const& font)
     std::wstring const name = font.name.empty() ? MessageFontName() : Widen(font.name);
     // A face name longer than GDI holds is cut; GDI then picks the closest face it has.
     wcsncpy(description.lfFaceName, name.c_str(), LF_FACESIZE - 1);
-    HFONT const made = CreateFontIndirectW(&description);
-    if (!made || DrawsChinese(made))
+    OwnedFont made(CreateFontIndirectW(&description));
+    if (!made || DrawsChinese(made.Get()))
         return made;
     // The program's texts are Chinese: then the face closest to the one asked for that has them.
     description.lfCharSet = GB2312_CHARSET;
-    HFONT const chinese = CreateFontIndirectW(&description);
-    if (!chinese)
-        return made;
-    DeleteObject(made);
-    return chinese;
+    OwnedFont chinese(CreateFontIndirectW(&description));
+    return chinese ? std::move(chinese) : std::move(made);
 }
 
 }

@@ -19,7 +19,7 @@ public:
     HFONT Get(Font const& font);
 
 private:
-    HFONT Make(Font const& font);
+    OwnedFont Make(Font const& font);
 
     // A program uses a handful of fonts: a list searched in order is all it takes.
     std::vector<std::pair<Font, OwnedFont>> m_fonts;
