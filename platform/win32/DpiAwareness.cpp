@@ -1,6 +1,7 @@
 #include "platform/win32/DpiAwareness.h"
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/SystemFunctions.h"
 
 namespace platform::win32 {
 
@@ -12,27 +13,18 @@ using SetContextFunction = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT);
 using SetAwarenessFunction = HRESULT(WINAPI*)(int);
 constexpr int ProcessPerMonitorDpiAware = 2;
 
-template<typename Function>
-Function Lookup(HMODULE module, char const* name)
-{
-    if (!module)
-        return nullptr;
-    // The usual way from a looked-up procedure to its real type.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 }
 
 DpiAwareness EnableDpiAwareness()
 {
-    auto const setContext = Lookup<SetContextFunction>(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext");
+    auto const setContext = LookUpUser32<SetContextFunction>("SetProcessDpiAwarenessContext");
     if (setContext && setContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2))
         return DpiAwareness::PerMonitorV2;
 
     {
         // Loaded for this one look-up, freed afterwards.
         OwnedLibrary const shcore(LoadLibraryW(L"shcore.dll"));
-        auto const setAwareness = Lookup<SetAwarenessFunction>(shcore.Get(), "SetProcessDpiAwareness");
+        auto const setAwareness = LookUp<SetAwarenessFunction>(shcore.Get(), "SetProcessDpiAwareness");
         // E_ACCESSDENIED: awareness was set before (by a manifest, or an earlier call).
         if (setAwareness && SUCCEEDED(setAwareness(ProcessPerMonitorDpiAware)))
             return DpiAwareness::PerMonitor;

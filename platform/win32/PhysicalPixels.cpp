@@ -1,12 +1,13 @@
 #include "platform/win32/PhysicalPixels.h"
 
+#include "platform/win32/SystemFunctions.h"
+
 namespace platform::win32 {
 
 PhysicalPixels::SetThreadContextFunction PhysicalPixels::SetThreadContext()
 {
     // Looked up once: the pick makes one of these every frame.
-    static SetThreadContextFunction const set = reinterpret_cast<SetThreadContextFunction>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+    static SetThreadContextFunction const set = LookUpUser32<SetThreadContextFunction>("SetThreadDpiAwarenessContext");
     return set;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/win32/SingleInstance.h"
 
+#include "platform/win32/SystemFunctions.h"
 #include "platform/win32/Unicode.h"
 
 #include <windows.h>
@@ -145,7 +146,7 @@ void SingleInstance::Listen(std::function<void()> show)
     if (!window)
         return;
     // A copy run as administrator still hears a start that is not.
-    ChangeWindowMessageFilterEx(window, ShowMessage(), MSGFLT_ALLOW, nullptr);
+    HearFromAnyProgram(window, ShowMessage());
     // Found by this name; set last, when the window is ready to answer.
     SetWindowTextW(window, m_name.c_str());
 }

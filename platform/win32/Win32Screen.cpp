@@ -3,6 +3,7 @@
 #include "platform/win32/DibImage.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/PhysicalPixels.h"
+#include "platform/win32/SystemFunctions.h"
 
 #include <algorithm>
 #include <vector>
@@ -24,12 +25,7 @@ int SystemDpi()
 // GetDpiForMonitor lives in shcore from Windows 8.1 on; shcore stays loaded once asked for.
 int DpiOf(HMONITOR monitor)
 {
-    static auto const getDpi = [] {
-        HMODULE const shcore = LoadLibraryW(L"shcore.dll");
-        return shcore ? reinterpret_cast<GetDpiForMonitorFunction>(
-                   reinterpret_cast<void (*)()>(GetProcAddress(shcore, "GetDpiForMonitor")))
-                      : nullptr;
-    }();
+    static auto const getDpi = LookUp<GetDpiForMonitorFunction>(LoadLibraryW(L"shcore.dll"), "GetDpiForMonitor");
     UINT x = 0;
     UINT y = 0;
     if (getDpi && monitor && SUCCEEDED(getDpi(monitor, EffectiveDpi, &x, &y)) && x > 0)

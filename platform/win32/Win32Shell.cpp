@@ -2,6 +2,7 @@
 
 #include "colour/Hsv.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/SystemFunctions.h"
 #include "platform/win32/Unicode.h"
 
 #include <shellapi.h>
@@ -152,8 +153,7 @@ using MetricsForDpiFunction = int(WINAPI*)(int, UINT);
 // GetSystemMetricsForDpi exists from Windows 10 1607.
 int MetricAt(int index, int dpi)
 {
-    static auto const forDpi = reinterpret_cast<MetricsForDpiFunction>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    static auto const forDpi = LookUpUser32<MetricsForDpiFunction>("GetSystemMetricsForDpi");
     int const side = forDpi && dpi > 0 ? forDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
     return side > 0 ? side : GetSystemMetrics(index);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/KeyboardState.h"
+#include "platform/win32/SystemFunctions.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Pointer.h"
 #include "platform/win32/Win32Shell.h"
@@ -93,15 +94,8 @@ UINT TaskbarCreatedMessage()
 
 // A program run as administrator hears nothing from the ordinary shell unless it lets the message
 // through: without TaskbarCreated, a restarted shell would leave a window hidden in the tray with no
-// icon to bring it back. Looked up by name: a system without it loses only this.
-void HearTaskbarCreated(HWND window)
-{
-    using Filter = BOOL(WINAPI*)(HWND, UINT, DWORD, PCHANGEFILTERSTRUCT);
-    static auto const filter = reinterpret_cast<Filter>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx")));
-    if (filter)
-        filter(window, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
-}
+// icon to bring it back.
+void HearTaskbarCreated(HWND window) { HearFromAnyProgram(window, TaskbarCreatedMessage()); }
 
 RECT RectOf(gfx::Rect area) { return { area.x, area.y, area.x + area.width, area.y + area.height }; }
 
