@@ -55,8 +55,4 @@ std::string_view WholeCharacters(unsigned codePage, std::string_view bytes)
     return bytes.substr(0, whole);
 }
 
-std::string AnsiFromUtf8(std::string_view utf8) { return CodePageFromUtf8(CP_ACP, utf8); }
-std::string Utf8FromAnsi(std::string_view ansi) { return Utf8FromCodePage(CP_ACP, ansi); }
-std::string_view WholeAnsiCharacters(std::string_view ansi) { return WholeCharacters(CP_ACP, ansi); }
-
 }

@@ -19,9 +19,4 @@ std::string Utf8FromCodePage(unsigned codePage, std::string_view bytes);
 // The longest prefix of `bytes` that ends on a whole character of the code page.
 std::string_view WholeCharacters(unsigned codePage, std::string_view bytes);
 
-// The same for the system's ANSI code page, which the clipboard's plain text uses.
-std::string AnsiFromUtf8(std::string_view utf8);
-std::string Utf8FromAnsi(std::string_view ansi);
-std::string_view WholeAnsiCharacters(std::string_view ansi);
-
 }

@@ -28,7 +28,7 @@ std::wstring SystemText(UINT format = CF_UNICODETEXT)
         if (format == CF_UNICODETEXT)
             text = static_cast<wchar_t const*>(locked);
         else
-            text = Widen(Utf8FromAnsi(static_cast<char const*>(locked)));
+            text = Widen(Utf8FromCodePage(CP_ACP, static_cast<char const*>(locked)));
         GlobalUnlock(data);
     }
     CloseClipboard();

@@ -8,6 +8,15 @@
 
 using namespace platform::win32;
 
+namespace {
+
+// The system's own code page, which the test bed sets.
+std::string AnsiFromUtf8(std::string_view utf8) { return CodePageFromUtf8(CP_ACP, utf8); }
+std::string Utf8FromAnsi(std::string_view ansi) { return Utf8FromCodePage(CP_ACP, ansi); }
+std::string_view WholeAnsiCharacters(std::string_view ansi) { return WholeCharacters(CP_ACP, ansi); }
+
+}
+
 // The test bed runs these tests with a Chinese system code page, and some again with another.
 TEST(Win32Text, RunsWithTheSystemCodePageAsked)
 {
