@@ -1,7 +1,7 @@
 #pragma once
 // The system clipboard: text in UTF-16 (CF_UNICODETEXT; Windows offers the ANSI form to programs
 // that ask for it) and pictures as device-independent bitmaps (CF_DIB). Another program may hold
-// the clipboard open for a moment: opening is retried for about a tenth of a second and then
+// the clipboard open for a moment: opening is retried for about a quarter of a second and then
 // given up quietly. Made on the user-interface thread, whose hidden window owns the clipboard's
 // content. Opaque handles only: including this header does not bring in <windows.h>.
 

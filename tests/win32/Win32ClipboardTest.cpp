@@ -140,7 +140,7 @@ TEST(Win32Clipboard, GivesUpQuicklyWhileAnotherHoldsItAndWorksAfterwards)
     EXPECT_FALSE(clipboard.SetText("while held"));
     EXPECT_EQ(clipboard.Text(), std::nullopt);
     auto const waited = std::chrono::steady_clock::now() - start;
-    // Two attempts of about a tenth of a second each: it gave up instead of waiting on.
+    // Two attempts of about a quarter of a second each: it gave up instead of waiting on.
     EXPECT_LT(waited, std::chrono::milliseconds(1000));
     EXPECT_GE(waited, std::chrono::milliseconds(100));
 
