@@ -164,15 +164,10 @@ Win32ProfileFiles::Win32ProfileFiles()
 
 std::optional<std::string> Win32ProfileFiles::WideFiles::Read(std::string_view file)
 {
-    std::wstring const path = Widen(file);
-    DWORD const attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return IsMissing(GetLastError()) ? std::optional<std::string>(std::string()) : std::nullopt;
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return std::nullopt;
     // Other programs may go on reading and writing it meanwhile, as with the profile functions.
+    // The open answers for a missing file, and refuses a folder.
     OwnedFile const handle(
-        OpenWaitingOutHolds(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE));
+        OpenWaitingOutHolds(Widen(file), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE));
     if (!handle)
         return IsMissing(GetLastError()) ? std::optional<std::string>(std::string()) : std::nullopt;
     return ReadAll(handle.Get());
