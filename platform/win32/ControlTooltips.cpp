@@ -58,20 +58,23 @@ void ControlTooltips::Sync()
             }
             continue;
         }
-        Tool wanted { id, control.PixelBounds(), Widen(control.Tooltip()) };
+        std::string_view const tip = control.Tooltip();
+        gfx::Rect const bounds = control.PixelBounds();
         if (found == m_tools.end()) {
+            Tool wanted { id, bounds, std::string(tip), Widen(tip) };
             TTTOOLINFOW info = InfoFor(wanted);
             if (SendMessageW(m_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)))
                 m_tools.push_back(std::move(wanted));
             continue;
         }
-        if (found->bounds != wanted.bounds) {
-            found->bounds = wanted.bounds;
+        if (found->bounds != bounds) {
+            found->bounds = bounds;
             TTTOOLINFOW info = InfoFor(*found);
             SendMessageW(m_tips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
         }
-        if (found->text != wanted.text) {
-            found->text = std::move(wanted.text);
+        if (found->source != tip) {
+            found->source = std::string(tip);
+            found->text = Widen(tip);
             TTTOOLINFOW info = InfoFor(*found);
             SendMessageW(m_tips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
         }

@@ -30,7 +30,8 @@ private:
     struct Tool {
         UINT_PTR id = 0;
         gfx::Rect bounds;
-        std::wstring text;
+        std::string source; // the control's text, compared on every paint
+        std::wstring text;  // widened only when it changes
     };
 
     TTTOOLINFOW InfoFor(Tool& tool) const;
