@@ -16,30 +16,52 @@ IniProfileFiles::IniProfileFiles(WholeFiles& files, CodePage const& codePage)
 {
 }
 
-// Names and values reach the INI rules in the file's own encoding: code-page bytes for a code-page
-// file, UTF-8 (the program's own text) for every other.
-std::string IniProfileFiles::InFile(std::string_view utf8, bool codePageFile) const
-{
-    return codePageFile ? m_codePage.FromUtf8(utf8) : std::string(utf8);
-}
-
-// An empty file name is no file: nothing is read from or written to the current folder.
-
-std::optional<IniProfileFiles::FoundValue> IniProfileFiles::Find(std::string_view file, std::string_view section,
-    std::string_view key)
+// An empty file name is no file: nothing is read from or written to the current folder. Nor is
+// anything read from a file that exists but cannot be read.
+std::optional<IniProfileFiles::LoadedFile> IniProfileFiles::Load(std::string_view file)
 {
     if (file.empty())
         return std::nullopt;
     auto const bytes = m_files.Read(file);
     if (!bytes)
         return std::nullopt;
-    auto const decoded = ini::DecodeFile(*bytes);
-    bool const codePageFile = decoded.encoding == FileEncoding::CodePage;
-    auto const value = ini::FindValue(decoded.text, InFile(section, codePageFile), InFile(key, codePageFile),
-        ini::NameEncoding(decoded.encoding));
+    auto decoded = ini::DecodeFile(*bytes);
+    bool const codePage = decoded.encoding == FileEncoding::CodePage;
+    return LoadedFile { std::move(decoded), codePage };
+}
+
+// Names and values reach the INI rules in the file's own encoding: code-page bytes for a code-page
+// file, UTF-8 (the program's own text) for every other.
+std::string IniProfileFiles::InFile(std::string_view utf8, LoadedFile const& file) const
+{
+    return file.codePage ? m_codePage.FromUtf8(utf8) : std::string(utf8);
+}
+
+std::optional<IniProfileFiles::FoundValue> IniProfileFiles::Find(std::string_view file, std::string_view section,
+    std::string_view key)
+{
+    auto const loaded = Load(file);
+    if (!loaded)
+        return std::nullopt;
+    auto const value = ini::FindValue(loaded->decoded.text, InFile(section, *loaded), InFile(key, *loaded),
+        ini::NameEncoding(loaded->decoded.encoding));
     if (!value)
         return std::nullopt;
-    return FoundValue { std::string(*value), codePageFile };
+    return FoundValue { std::string(*value), loaded->codePage };
+}
+
+std::optional<std::string> IniProfileFiles::Encode(std::string const& text, LoadedFile const& file)
+{
+    FileEncoding const encoding = file.decoded.encoding;
+    auto content = ini::EncodeFile(text, encoding);
+    if (!content)
+        return std::nullopt;
+    // A UTF-8 file left with nothing beyond ASCII reads as the code page: the same text.
+    auto const readBack = ini::DecodeFile(*content).encoding;
+    bool const plainAscii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (readBack != encoding && !(encoding == FileEncoding::Utf8 && plainAscii))
+        return std::nullopt;
+    return content;
 }
 
 std::string IniProfileFiles::ReadString(std::string_view file, std::string_view section, std::string_view key,
@@ -94,29 +116,16 @@ int IniProfileFiles::ReadInt(std::string_view file, std::string_view section, st
 bool IniProfileFiles::WriteString(std::string_view file, std::string_view section, std::string_view key,
     std::string_view value)
 {
-    if (file.empty())
-        return false;
     // A file that exists but cannot be read is never replaced: that would lose its other keys.
-    auto const bytes = m_files.Read(file);
-    if (!bytes)
-        return false;
     // Nor is one that would not come back as it was in its own encoding, or that the next read
     // would take for another encoding.
-    auto const decoded = ini::DecodeFile(*bytes);
-    if (!decoded.exact)
+    auto const loaded = Load(file);
+    if (!loaded || !loaded->decoded.exact)
         return false;
-    bool const codePageFile = decoded.encoding == FileEncoding::CodePage;
-    std::string const text = ini::SetValue(decoded.text, InFile(section, codePageFile), InFile(key, codePageFile),
-        InFile(value, codePageFile), ini::NameEncoding(decoded.encoding));
-    auto const content = ini::EncodeFile(text, decoded.encoding);
-    if (!content)
-        return false;
-    // A UTF-8 file left with nothing beyond ASCII reads as the code page: the same text.
-    auto const readBack = ini::DecodeFile(*content).encoding;
-    bool const plainAscii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (readBack != decoded.encoding && !(decoded.encoding == FileEncoding::Utf8 && plainAscii))
-        return false;
-    return m_files.Replace(file, *content);
+    std::string const text = ini::SetValue(loaded->decoded.text, InFile(section, *loaded), InFile(key, *loaded),
+        InFile(value, *loaded), ini::NameEncoding(loaded->decoded.encoding));
+    auto const content = Encode(text, *loaded);
+    return content && m_files.Replace(file, *content);
 }
 
 }

@@ -6,6 +6,7 @@
 
 #include "platform/CodePage.h"
 #include "platform/ProfileFiles.h"
+#include "platform/portable/IniEncoding.h"
 
 #include <optional>
 #include <string>
@@ -27,29 +28,38 @@ public:
     virtual bool Replace(std::string_view file, std::string_view content) = 0;
 };
 
-class IniProfileFiles final : public ProfileFiles {
+// Not final: the system's profile files are these rules over the system's own WholeFiles.
+class IniProfileFiles : public ProfileFiles {
 public:
     // The files' text is in codePage, unless it is UTF-16 or UTF-8 (see IniEncoding.h); a file is
     // written back in the encoding it was found in.
     IniProfileFiles(WholeFiles& files, CodePage const& codePage);
 
     std::string ReadString(std::string_view file, std::string_view section, std::string_view key,
-        int bufferBytes) override;
-    int ReadInt(std::string_view file, std::string_view section, std::string_view key, int defaultValue) override;
+        int bufferBytes) final;
+    int ReadInt(std::string_view file, std::string_view section, std::string_view key, int defaultValue) final;
     bool WriteString(std::string_view file, std::string_view section, std::string_view key,
-        std::string_view value) override;
+        std::string_view value) final;
 
 private:
+    // A file read whole, its encoding told: where every read and write starts.
+    struct LoadedFile {
+        ini::DecodedFile decoded;
+        bool codePage; // the file is in the code page, not UTF-8 or UTF-16
+    };
     struct FoundValue {
         std::string value; // in the file's encoding
-        bool codePage;     // the file is in the code page, not UTF-8 or UTF-16
+        bool codePage;
     };
 
-    std::string InFile(std::string_view utf8, bool codePageFile) const;
+    std::optional<LoadedFile> Load(std::string_view file);
+    std::string InFile(std::string_view utf8, LoadedFile const& file) const;
     std::optional<FoundValue> Find(std::string_view file, std::string_view section, std::string_view key);
+    // The bytes of the file with `text` in place of its own; nothing when they would not come back
+    // as that text in the file's encoding.
+    static std::optional<std::string> Encode(std::string const& text, LoadedFile const& file);
 
     WholeFiles& m_files;
     CodePage const& m_codePage;
 };
-
 }

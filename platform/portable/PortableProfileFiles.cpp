@@ -36,11 +36,11 @@ bool IsReadOnly(fs::path const& path)
 }
 
 PortableProfileFiles::PortableProfileFiles(CodePage const& codePage)
-    : m_ini(m_files, codePage)
+    : IniProfileFiles(static_cast<PlainFiles&>(*this), codePage)
 {
 }
 
-std::optional<std::string> PortableProfileFiles::PlainFiles::Read(std::string_view file)
+std::optional<std::string> PlainFiles::Read(std::string_view file)
 {
     fs::path const path = NativePath(file);
     std::error_code error;
@@ -59,7 +59,7 @@ std::optional<std::string> PortableProfileFiles::PlainFiles::Read(std::string_vi
 }
 
 // Writes the new content beside the file and moves it into place.
-bool PortableProfileFiles::PlainFiles::Replace(std::string_view file, std::string_view content)
+bool PlainFiles::Replace(std::string_view file, std::string_view content)
 {
     fs::path const path = NativePath(file);
     if (IsReadOnly(path))

@@ -158,11 +158,11 @@ constexpr DWORD KeptAttributes
 }
 
 Win32ProfileFiles::Win32ProfileFiles()
-    : m_ini(m_files, m_codePage)
+    : IniProfileFiles(files, codePage)
 {
 }
 
-std::optional<std::string> Win32ProfileFiles::WideFiles::Read(std::string_view file)
+std::optional<std::string> WideFiles::Read(std::string_view file)
 {
     // Other programs may go on reading and writing it meanwhile, as with the profile functions.
     // The open answers for a missing file, and refuses a folder.
@@ -176,7 +176,7 @@ std::optional<std::string> Win32ProfileFiles::WideFiles::Read(std::string_view f
 // The new content goes into a file beside the old one, which then takes the old one's place with
 // ReplaceFileW: the file keeps its attributes, permissions and identity on Windows, where a move
 // would give it those of the new file.
-bool Win32ProfileFiles::WideFiles::Replace(std::string_view file, std::string_view content)
+bool WideFiles::Replace(std::string_view file, std::string_view content)
 {
     std::wstring path = Widen(file);
     DWORD attributes = GetFileAttributesW(path.c_str());

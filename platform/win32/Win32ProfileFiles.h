@@ -13,35 +13,23 @@
 
 namespace platform::win32 {
 
-class Win32ProfileFiles final : public ProfileFiles {
+// Whole files through the system's UTF-16 file functions.
+class WideFiles final : public WholeFiles {
+public:
+    std::optional<std::string> Read(std::string_view file) override;
+    bool Replace(std::string_view file, std::string_view content) override;
+};
+
+// What the rules stand on. A base of Win32ProfileFiles rather than members, so that it is made
+// before the rules that use it.
+struct WideProfileParts {
+    WideFiles files;
+    Win32CodePage codePage;
+};
+
+class Win32ProfileFiles final : private WideProfileParts, public IniProfileFiles {
 public:
     Win32ProfileFiles();
-
-    std::string ReadString(std::string_view file, std::string_view section, std::string_view key,
-        int bufferBytes) override
-    {
-        return m_ini.ReadString(file, section, key, bufferBytes);
-    }
-    int ReadInt(std::string_view file, std::string_view section, std::string_view key, int defaultValue) override
-    {
-        return m_ini.ReadInt(file, section, key, defaultValue);
-    }
-    bool WriteString(std::string_view file, std::string_view section, std::string_view key,
-        std::string_view value) override
-    {
-        return m_ini.WriteString(file, section, key, value);
-    }
-
-private:
-    class WideFiles final : public WholeFiles {
-    public:
-        std::optional<std::string> Read(std::string_view file) override;
-        bool Replace(std::string_view file, std::string_view content) override;
-    };
-
-    Win32CodePage m_codePage;
-    WideFiles m_files;
-    IniProfileFiles m_ini;
 };
 
 }
