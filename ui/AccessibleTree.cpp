@@ -131,10 +131,15 @@ AccessibleItem Describe(Form const& form, Control& control, int childId)
 
 AccessibleItem DescribeChild(Form const& form, int childId)
 {
-    std::vector<Control*> const controls = AccessibleControls(form);
-    if (childId < 1 || childId > static_cast<int>(controls.size()))
+    // Asked once a property by screen readers: counted up to the child, with no list made.
+    if (childId < 1)
         return {};
-    return Describe(form, *controls[static_cast<size_t>(childId - 1)], childId);
+    int id = 0;
+    for (auto const& control : form.Controls()) {
+        if (RoleOf(*control) != AccessibleRole::None && ++id == childId)
+            return Describe(form, *control, childId);
+    }
+    return {};
 }
 
 std::vector<AccessibleItem> AccessibleTree(Form const& form)
