@@ -33,8 +33,6 @@ public:
     void DrawAdjusterBox(std::int16_t hue);
     // What the box shows under the ring; -1 outside the box's picture.
     Colour ColourUnderRing() const;
-    // The hue the box was last drawn for.
-    std::int16_t Hue() const { return m_hue; }
 
 private:
     void PaintHueStrip();
@@ -53,6 +51,7 @@ private:
     ui::AlphaImage& m_huePointer;
     ui::CircleShape& m_ring;
     ColourChoice m_choice;
+    // The hue the box was last drawn for, which the strip's keys step from.
     std::int16_t m_hue = 180;
 };
 

@@ -5,8 +5,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace colour {
+
+namespace {
+
+// "色卡 #7BFFFF": the chart and the colour its mark is on.
+std::string ChartName(Colour colour)
+{
+    if (!IsValidColour(colour))
+        return "色卡";
+    return "色卡 "
+        + GG::WebText(static_cast<std::int16_t>(RedOf(colour)), static_cast<std::int16_t>(GreenOf(colour)),
+            static_cast<std::int16_t>(BlueOf(colour)));
+}
+
+}
 
 ColourChart::ColourChart(ui::PictureBox& chart, ColourChoice choice)
     : m_chart(chart)
@@ -66,11 +81,7 @@ void ColourChart::Mark(gfx::Point cell)
     float const height = m_chart.ScaleHeight() / ChartRows;
     m_chart.SetFocusPart(ui::Placement { m_chart.ScaleLeft() + width * static_cast<float>(m_cell.x),
         m_chart.ScaleTop() + height * static_cast<float>(m_cell.y), width, height });
-    Colour const colour = CellColour(m_cell);
-    m_chart.SetAccessibleName(IsValidColour(colour) ? "色卡 "
-                + GG::WebText(static_cast<std::int16_t>(RedOf(colour)), static_cast<std::int16_t>(GreenOf(colour)),
-                    static_cast<std::int16_t>(BlueOf(colour)))
-                                                    : "色卡");
+    m_chart.SetAccessibleName(ChartName(CellColour(m_cell)));
 }
 
 Colour ColourChart::CellColour(gfx::Point cell) const

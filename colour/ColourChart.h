@@ -26,8 +26,6 @@ public:
 
     // The box's place or picture changed: the mark and the name follow.
     void PictureShown() { Mark(m_cell); }
-    // Column and row.
-    gfx::Point MarkedCell() const { return m_cell; }
 
 private:
     bool Key(ui::KeyEvent const& key);
@@ -38,6 +36,7 @@ private:
 
     ui::PictureBox& m_chart;
     ColourChoice m_choice;
+    // The marked cell: column and row.
     gfx::Point m_cell;
 };
 

@@ -85,6 +85,9 @@ std::optional<Colour> QSK::QSKSL(platform::EventLoop& loop)
 
 bool QSK::KeyDown(int keyCode, int shift)
 {
+    // Keys typed after the end, in the same batch of events, leave the picked point alone.
+    if (m_pickDone)
+        return true;
     if (keyCode == VirtualKeyReturn || keyCode == VirtualKeySpace) {
         // As a release: the colour is read where the pointer is after this.
         m_pickDone = true;
