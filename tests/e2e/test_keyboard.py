@@ -76,9 +76,7 @@ class KeyboardTest(unittest.TestCase):
 
     def test_a_pick_from_another_program_moves_with_the_arrows_and_ends_with_enter(self):
         with Session({'btwz': TITLE, 'kjj': DEFAULT_KJJ}) as s:
-            # A desktop of a fine grid, where a pixel and its left neighbour may differ.
-            run(['xsetroot', '-display', s.display, '-mod', '2', '2', '-fg', '#7BFFFF', '-bg', '#C8800A'],
-                env=s._x_env(), timeout=10)
+            s.set_root_grid('#7BFFFF', '#C8800A')
             window = s.wait_for_window(TITLE)[0]
             s.key('F12', window=window)
             s.key('F12', window=window)
@@ -93,7 +91,7 @@ class KeyboardTest(unittest.TestCase):
             s.move(x, y)
             s.key('shift+q', window=others[-1])
             wait_until(lambda: overlay(s), 5, 'the pick overlay')
-            # Where the system put the keyboard's focus: no window is given it here.
+            # The keys go wherever the system put the focus, as a user's would.
             s.key('Left', 'Return')
             wait_until(lambda: s.clipboard_text() == expected, 5,
                        f'{expected} picked one pixel left of the pointer (the clipboard holds {s.clipboard_text()!r})')
