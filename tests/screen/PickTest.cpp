@@ -99,7 +99,7 @@ protected:
                 m_overlay = overlay.get();
                 return std::unique_ptr<platform::OverlayWindow>(std::move(overlay));
             } });
-        // Keys do nothing; a release of any button ends the pick, wherever it happens.
+        // Esc cancels nothing; a release of any button ends the pick, wherever it happens.
         m_loop.OnServe = [this] {
             if (!m_overlay || ++m_serves < 3)
                 return;
