@@ -122,11 +122,21 @@ void Form::PaintFocusMark(gfx::Painter& painter) const
     // Two rings, dark outside light, so that the mark shows on any skin; a line's width apart
     // from the control, so that it never hides what it marks.
     int const line = LineWidth();
-    gfx::Rect const bounds = m_focused->PixelBounds();
-    for (int ring = 0; ring < 2 * line; ++ring) {
-        int const out = 2 * line - ring;
-        gfx::Rect const rect { bounds.x - out, bounds.y - out, bounds.width + 2 * out, bounds.height + 2 * out };
-        painter.DrawRect(rect, ring < line ? 0x000000 : 0xFFFFFF);
+    auto const ring = [&](gfx::Rect const& bounds) {
+        for (int step = 0; step < 2 * line; ++step) {
+            int const out = 2 * line - step;
+            gfx::Rect const rect { bounds.x - out, bounds.y - out, bounds.width + 2 * out, bounds.height + 2 * out };
+            painter.DrawRect(rect, step < line ? 0x000000 : 0xFFFFFF);
+        }
+    };
+    ring(m_focused->PixelBounds());
+    if (m_focused->Kind() == ControlKind::PictureBox) {
+        auto const& box = static_cast<PictureBox const&>(*m_focused);
+        if (auto const part = box.FocusPart()) {
+            gfx::Painter::StateSaver saver(painter);
+            painter.AddClip(box.InnerBounds());
+            ring(box.UserRectToWindow(*part));
+        }
     }
 }
 

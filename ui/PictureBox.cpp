@@ -105,6 +105,14 @@ void PictureBox::SetScale(float left, float top, float right, float bottom)
 
 void PictureBox::ResetScale() { m_scaled = false; }
 
+void PictureBox::SetFocusPart(std::optional<Placement> part)
+{
+    if (part == m_focusPart)
+        return;
+    m_focusPart = part;
+    Changed();
+}
+
 float PictureBox::ScaleWidth() const
 {
     return m_scaled ? m_scaleRight - m_scaleLeft : static_cast<float>(InnerSize().width);

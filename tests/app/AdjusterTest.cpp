@@ -1,7 +1,9 @@
-// The adjuster and the colour chart under the pointer, in the window's built-in layout: which
-// presses and drags choose a colour, that the colour is the one drawn, and which ones record it.
+// The adjuster and the colour chart under the pointer and the keyboard, in the window's built-in
+// layout: which presses, drags and keys choose a colour, that the colour is the one drawn, and
+// which ones record it.
 
 #include "MainWindowFixture.h"
+#include "ui/FocusOrder.h"
 
 namespace {
 
@@ -35,6 +37,20 @@ protected:
     }
 
     float HuePointerTop() const { return m_window->Controls().TSZZ->Place().top; }
+
+    void Key(int keyCode, int times = 1, int shift = 0)
+    {
+        for (int n = 0; n < times; ++n)
+            Form().KeyDown({ keyCode, shift });
+    }
+
+    // Tab from wherever the focus is until it reaches the control.
+    void TabTo(ui::Control const* control)
+    {
+        for (int n = 0; n < 40 && Form().Focused() != control; ++n)
+            Key(ui::TabKey);
+        ASSERT_EQ(Form().Focused(), control);
+    }
 
     float HuePointerTopFor(int hue) const
     {
@@ -118,6 +134,78 @@ TEST_F(Adjuster, AChartPressSetsAndRecordsItsColourOnce)
     }
     EXPECT_EQ(Window().CurrentColour(), 0x336699);
     EXPECT_EQ(Window().RecentListText(), "&H336699");
+}
+
+TEST_F(Adjuster, TheBoxAndTheStripAreKeyboardStopsNamedByTheirValues)
+{
+    ui::PictureBox& box = *Controls().TSBK;
+    std::string const recent = Window().RecentListText();
+    TabTo(&box);
+    EXPECT_EQ(box.AccessibleName(), "饱和度 52%，亮度 48%");
+    Key(ui::RightKey);
+    EXPECT_EQ(Window().CurrentColour(), box.PointColour(53, 48));
+    // Ten with Shift, held inside the box.
+    Key(ui::UpKey, 6, ui::ShiftKey);
+    Key(ui::LeftKey, 2, ui::ShiftKey);
+    EXPECT_EQ(box.AccessibleName(), "饱和度 33%，亮度 100%");
+    EXPECT_EQ(Window().CurrentColour(), box.PointColour(33, 100));
+    EXPECT_EQ(Window().RecentListText(), recent) << "steps are a drag's";
+    Key(ui::EnterKey);
+    EXPECT_EQ(Window().RecentListText().substr(0, Controls().YSSR[2]->Text().size()), Controls().YSSR[2]->Text());
+
+    Key(ui::TabKey);
+    ui::PictureBox& strip = *Controls().TSTK;
+    ASSERT_EQ(Form().Focused(), &strip);
+    Key(ui::UpKey);
+    EXPECT_EQ(strip.AccessibleName(), "色相 181");
+    EXPECT_FLOAT_EQ(HuePointerTop(), HuePointerTopFor(181));
+    EXPECT_EQ(Window().CurrentColour(), box.PointColour(33, 100)) << "the new box's colour under the ring";
+    Key(ui::DownKey, 19, ui::ShiftKey);
+    EXPECT_EQ(strip.AccessibleName(), "色相 0");
+    EXPECT_FLOAT_EQ(HuePointerTop(), HuePointerTopFor(0));
+    Colour const red = Window().CurrentColour();
+    EXPECT_EQ(red, box.PointColour(33, 100));
+    EXPECT_TRUE(RedOf(red) == 255 && GreenOf(red) == BlueOf(red) && GreenOf(red) < 255) << "drawn for hue 0";
+}
+
+TEST_F(Adjuster, TheChartsMarkMovesByCellAndEnterTakesTheCellsColour)
+{
+    Window().SwitchPanel(2, 1);
+    ui::PictureBox& chart = *Controls().YDYSK;
+    // A chart whose every cell has a colour of its own.
+    gfx::Size const size = chart.InnerSize();
+    auto picture = gfx::Image::Create(size.width, size.height);
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < size.width; ++x)
+            picture->SetPixel(x, y,
+                gfx::MakePixel(x * colour::ChartColumns / size.width * 10, y * colour::ChartRows / size.height * 20, 77));
+    chart.SetPicture(*picture);
+    auto cellColour = [](int column, int row) { return MakeColour(column * 10, row * 20, 77); };
+
+    TabTo(&chart);
+    Key(ui::UpKey);
+    Key(ui::DownKey, 2);
+    Key(ui::RightKey, 25);
+    EXPECT_EQ(chart.AccessibleName(), "色卡 #B4284D") << "held at the last column";
+    Key(ui::SpaceKey);
+    EXPECT_EQ(Window().CurrentColour(), cellColour(18, 2));
+    EXPECT_EQ(Window().RecentListText(), "&H4D28B4");
+
+    // The mark rings the cell, dark outside light, while the chart has the keyboard's focus.
+    gfx::Rect const cell = chart.UserRectToWindow(*chart.FocusPart());
+    auto shown = gfx::Image::Create(Form().PixelSize().width, Form().PixelSize().height);
+    Form().Paint(*shown);
+    EXPECT_EQ(gfx::ColourFromPixel(*shown->PixelAt(cell.x - 2, cell.y + 5)), 0x000000);
+    EXPECT_EQ(gfx::ColourFromPixel(*shown->PixelAt(cell.x - 1, cell.y + 5)), 0xFFFFFF);
+    EXPECT_EQ(gfx::ColourFromPixel(*shown->PixelAt(cell.x + 1, cell.y + 5)), cellColour(18, 2));
+
+    // A press moves the mark to the cell pressed.
+    gfx::Rect const inner = chart.InnerBounds();
+    Form().PointerDown({ inner.x + 1, inner.Bottom() - 1 }, ui::LeftButton, 0);
+    Form().PointerUp({ inner.x + 1, inner.Bottom() - 1 }, ui::LeftButton, 0);
+    Key(ui::EnterKey);
+    EXPECT_EQ(chart.AccessibleName(), "色卡 #00DC4D");
+    EXPECT_EQ(Window().CurrentColour(), cellColour(0, 11));
 }
 
 }

@@ -876,6 +876,11 @@ class Session:
         """Paints the desktop background, e.g. '#7BFFFF'."""
         run(['xsetroot', '-display', self.display, '-solid', colour], env=self._x_env(), timeout=10)
 
+    def set_root_grid(self, colour, other):
+        """Paints the desktop as a fine grid of two colours, where neighbouring pixels may differ."""
+        run(['xsetroot', '-display', self.display, '-mod', '2', '2', '-fg', colour, '-bg', other],
+            env=self._x_env(), timeout=10)
+
     # -- clipboard
 
     def clipboard_text(self, timeout=5):
