@@ -175,4 +175,16 @@ TEST_F(MultiMonitorFlow, APickFromTheKeyboardMovesThePointerOnTheMonitorsAndEnds
     EXPECT_EQ(m_loop.Serves(), 1) << "Enter ends the pick at once";
 }
 
+TEST_F(MultiMonitorFlow, ACaptureOpenedFromTheKeyboardStepsFromThePointerNotFromTheCorner)
+{
+    m_tools.Attach(&m_services);
+    m_pointer.MoveTo({ -290, 7 });
+    m_loop.OnServe = [this] {
+        m_overlay->Input()->KeyDown(screen::VirtualKeyDown, 0);
+        m_overlay->Input()->KeyPress(27);
+    };
+    m_tools.StartCapture();
+    EXPECT_EQ(m_pointer.Position(), (gfx::Point { -290, 8 }));
+}
+
 }
