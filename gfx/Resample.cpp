@@ -31,8 +31,9 @@ int TapCount(int sourceLength, int resultLength)
 {
     if (RepeatsPixels(sourceLength, resultLength))
         return 1;
+    // An open stretch 2 * reach long holds no more whole pixels than that, rounded up.
     double const reach = Reach(sourceLength, resultLength);
-    return std::min(sourceLength, static_cast<int>(std::ceil(2 * reach)) + 1);
+    return std::min(sourceLength, static_cast<int>(std::ceil(2 * reach)));
 }
 
 // For each pixel along one axis of the result, `count` neighbouring source pixels from its
@@ -62,7 +63,7 @@ Taps TapsFor(int sourceLength, int resultLength)
     double const reach = Reach(sourceLength, resultLength);
     for (int i = 0; i < resultLength; ++i) {
         double const centre = (i + 0.5) / factor - 0.5;
-        // The pixels strictly inside the tent: no more than count - 1 of them.
+        // The pixels strictly inside the tent: no more than count of them.
         int const low = static_cast<int>(std::floor(centre - reach)) + 1;
         int const high = static_cast<int>(std::ceil(centre + reach)) - 1;
         int const first = std::clamp(low, 0, sourceLength - taps.count);
@@ -126,13 +127,13 @@ Pixel Straight(Mixed const& mixed)
 {
     if (mixed.alpha < 0.5f)
         return 0;
-    // Weights are never negative, so alpha stays within 255 but for rounding, and each colour
-    // within its alpha times 255: divided by the unclamped alpha it keeps its own level.
-    auto const channel = [&mixed](float value) {
-        return std::clamp(static_cast<int>(std::lround(value / mixed.alpha)), 0, 255);
-    };
+    // Weights are never negative, so nothing here is, alpha stays within 255 but for rounding,
+    // and each colour within its alpha times 255: divided by the unclamped alpha it keeps its own
+    // level.
+    float const inverse = 1 / mixed.alpha;
+    auto const channel = [inverse](float value) { return std::min(255, static_cast<int>(value * inverse + 0.5f)); };
     return MakePixel(channel(mixed.red), channel(mixed.green), channel(mixed.blue),
-        std::min(255, static_cast<int>(std::lround(mixed.alpha))));
+        std::min(255, static_cast<int>(mixed.alpha + 0.5f)));
 }
 
 }
@@ -164,8 +165,8 @@ std::optional<Image> Resampled(Image const& src, Rect srcRect, Size size)
         Taps const across = TapsFor(source.width, size.width);
         Taps const down = TapsFor(source.height, size.height);
         if (AcrossFirst(source.Size(), size)) {
-            // Enlarging down, a result row mixes no more than three source rows.
-            constexpr int MostRows = 3;
+            // Enlarging down, a result row mixes no more than two source rows.
+            constexpr int MostRows = 2;
             std::vector<Mixed> ring(Count(down.count) * Count(size.width));
             std::vector<int> held(Count(down.count), -1);
             for (int y = 0; y < size.height; ++y) {

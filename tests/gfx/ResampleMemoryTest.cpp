@@ -43,12 +43,12 @@ TEST(ResampleMemory, TheLargestAllocationIsInProportionToTheSourcePlusTheResult)
 {
     std::mt19937 random(23);
     auto const side = [&random](int most) { return std::uniform_int_distribution<int>(1, most)(random); };
-    for (int run = 0; run < 16; ++run) {
+    for (int run = 0; run < 40; ++run) {
         // Thin and tall into wide and short, or the other way round, at 100 ... 400 %.
         bool const tall = run % 2 == 0;
-        Size const source = tall ? Size { side(20), side(4000) } : Size { side(4000), side(20) };
+        Size const source = tall ? Size { side(40), side(4000) } : Size { side(4000), side(40) };
         double const scale = std::uniform_real_distribution<double>(1.0, 4.0)(random);
-        Size const units = tall ? Size { side(2000), side(3) } : Size { side(3), side(2000) };
+        Size const units = tall ? Size { side(4000), side(3) } : Size { side(3), side(4000) };
         Size const result { std::max(1, static_cast<int>(units.width * scale)),
             std::max(1, static_cast<int>(units.height * scale)) };
         auto const picture = Image::Create(source.width, source.height, MakePixel(10, 20, 30));
