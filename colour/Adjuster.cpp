@@ -12,6 +12,12 @@ namespace colour {
 namespace {
 
 constexpr Colour AdjusterFrameColour = 13606920;
+// The box's frame, in its units: the margin's outer edge at the top left, half a unit past the
+// model at the bottom right.
+constexpr float FrameLeft = -1;
+constexpr float FrameTop = 101;
+constexpr float FrameRight = 100.5f;
+constexpr float FrameBottom = -0.5f;
 
 // Presses and drags count any button; a drag step counts only with the left button alone.
 bool LeftButtonOnly(ui::MouseEvent const& move) { return move.button == ui::LeftButton; }
@@ -83,7 +89,7 @@ void Adjuster::DrawAdjusterBox(std::int16_t hue)
         for (std::int16_t v = 0; v <= 100; ++v)
             m_box.FillCircle(s, v, 1, GG::HsvToColour(hue, s, v));
     }
-    m_box.DrawRect(-1, 101, 100.5f, -0.5f, AdjusterFrameColour);
+    m_box.DrawRect(FrameLeft, FrameTop, FrameRight, FrameBottom, AdjusterFrameColour);
 }
 
 void Adjuster::SelectPoint(float x, float y, bool press)
@@ -92,7 +98,7 @@ void Adjuster::SelectPoint(float x, float y, bool press)
     // current colour stays the last one read inside.
     m_ring.SetPosition(x - 2, y + 2);
     NameBox();
-    Colour const colour = m_box.PointColour(x, y);
+    Colour const colour = BoxColourAt(x, y);
     m_choice.setCurrent(colour);
     if (press)
         m_choice.addRecent(colour);
@@ -159,7 +165,27 @@ void Adjuster::NameBox()
 Colour Adjuster::ColourUnderRing() const
 {
     ui::Placement const ring = m_ring.Place();
-    return m_box.PointColour(ring.left + 2, ring.top - 2);
+    return BoxColourAt(ring.left + 2, ring.top - 2);
+}
+
+Colour Adjuster::BoxColourAt(float x, float y) const
+{
+    gfx::Image const& picture = m_box.Picture();
+    gfx::Point const at = m_box.UserToPicture(x, y);
+    if (!picture.Bounds().Contains(at))
+        return NoColour;
+    // Depending on the box's size the frame covers the pixels of the model's edge, and some
+    // pixels lie beyond it: a point there takes the nearest pixel inside the frame.
+    gfx::Point const corner = m_box.UserToPicture(FrameLeft, FrameTop);
+    gfx::Point const opposite = m_box.UserToPicture(FrameRight, FrameBottom);
+    int const left = std::min(corner.x, opposite.x) + 1;
+    int const right = std::max(corner.x, opposite.x) - 1;
+    int const top = std::min(corner.y, opposite.y) + 1;
+    int const bottom = std::max(corner.y, opposite.y) - 1;
+    if (left > right || top > bottom)
+        return NoColour;
+    auto const pixel = picture.PixelAt(std::clamp(at.x, left, right), std::clamp(at.y, top, bottom));
+    return pixel ? gfx::ColourFromPixel(*pixel) : NoColour;
 }
 
 }

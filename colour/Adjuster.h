@@ -33,6 +33,8 @@ public:
     void DrawAdjusterBox(std::int16_t hue);
     // What the box shows under the ring; -1 outside the box's picture.
     Colour ColourUnderRing() const;
+    // What the box shows for a point of the model, never its frame; -1 outside the box's picture.
+    Colour BoxColourAt(float x, float y) const;
 
 private:
     void PaintHueStrip();

@@ -3,7 +3,11 @@
 // which ones record it.
 
 #include "MainWindowFixture.h"
+#include "colour/Hsv.h"
 #include "ui/FocusOrder.h"
+
+#include <algorithm>
+#include <set>
 
 namespace {
 
@@ -63,15 +67,17 @@ protected:
 
 TEST_F(Adjuster, APressTakesTheColourDrawnUnderItAndRecordsItADragOnlyTakesIt)
 {
-    // Every press lands on the ring's centre and gives the pixel drawn there, at both edges too.
+    // Every press lands on the ring's centre and gives the pixel drawn there; on the frame (the
+    // box's outer pixels), the nearest pixel inside it.
+    auto const inside = [](int p) { return std::clamp(p, 1, 202); };
     for (int p = 0; p < 204; p += 7) {
         int const button = p % 2 ? ui::RightButton : ui::LeftButton;
         Form().PointerDown(InBox(p, 203 - p), button, 0);
         Form().PointerUp(InBox(p, 203 - p), button, 0);
-        ASSERT_EQ(Window().CurrentColour(), Drawn(p, 203 - p)) << p;
+        ASSERT_EQ(Window().CurrentColour(), Drawn(inside(p), inside(203 - p))) << p;
     }
     Form().PointerDown(InBox(203, 0), ui::MiddleButton, 0);
-    EXPECT_EQ(Window().CurrentColour(), Drawn(203, 0));
+    EXPECT_EQ(Window().CurrentColour(), Drawn(202, 1));
     Form().PointerUp(InBox(203, 0), ui::MiddleButton, 0);
 
     Form().PointerDown(InBox(100, 100), ui::LeftButton, 0);
@@ -90,6 +96,33 @@ TEST_F(Adjuster, APressTakesTheColourDrawnUnderItAndRecordsItADragOnlyTakesIt)
     EXPECT_EQ(Window().CurrentColour(), Drawn(40, 150));
     EXPECT_LT(Controls().TSYQ->Place().left, -10.0f);
     EXPECT_EQ(Window().RecentListText(), recent) << "only presses record";
+}
+
+// Depending on its size the box's frame lies on the model's edge (a 102-pixel box gave the frame's
+// colour there) or leaves pixels beyond it: anywhere in the box gives a colour of the model.
+TEST_F(Adjuster, AnyPointOfABoxOfAnySizeGivesAColourOfTheModel)
+{
+    std::set<Colour> model;
+    for (std::int16_t s = 0; s <= 100; ++s) {
+        for (std::int16_t v = 0; v <= 100; ++v)
+            model.insert(GG::HsvToColour(180, s, v));
+    }
+    ui::PictureBox& box = *Controls().TSBK;
+    ui::Placement const place = box.Place();
+    for (int side : { 60, 102, 151, 300 }) {
+        box.SetPlace({ place.left, place.top, static_cast<float>(side), static_cast<float>(side) });
+        Window().DrawAdjusterBox(180);
+        for (int i = 0; i < side; ++i) {
+            for (gfx::Point at : { InBox(i, 0), InBox(i, side - 1), InBox(0, i), InBox(side - 1, i) }) {
+                Form().PointerMove(at, ui::LeftButton, 0);
+                ASSERT_TRUE(model.contains(Window().CurrentColour()))
+                    << side << ": " << at.x << "," << at.y << " gave " << std::hex << Window().CurrentColour();
+            }
+        }
+        Form().PointerDown(InBox(side - 1, 0), ui::LeftButton, 0);
+        Form().PointerUp(InBox(side - 1, 0), ui::LeftButton, 0);
+        EXPECT_EQ(Window().CurrentColour(), GG::HsvToColour(180, 100, 100)) << side;
+    }
 }
 
 TEST_F(Adjuster, TheStripTakesAnyPressButOnlyLeftDragsBetweenItsEnds)
