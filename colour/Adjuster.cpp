@@ -53,7 +53,13 @@ Adjuster::Adjuster(ui::PictureBox& box, ui::PictureBox& strip, ui::AlphaImage& h
     m_box.OnKeyDown = [this](ui::KeyEvent const& key) { return BoxKey(key); };
     m_strip.OnKeyDown = [this](ui::KeyEvent const& key) { return StripKey(key); };
     NameBox();
-    m_strip.SetAccessibleName("色相 " + std::to_string(m_hue));
+    NameStrip(m_hue);
+}
+
+void Adjuster::NameStrip(int hue)
+{
+    // The strip's margin draws hues -1 and 361; a listener hears the hue on the colour circle.
+    m_strip.SetAccessibleName("色相 " + std::to_string((hue % 360 + 360) % 360));
 }
 
 void Adjuster::Prepare()
@@ -80,7 +86,7 @@ void Adjuster::PaintHueStrip()
 void Adjuster::DrawAdjusterBox(std::int16_t hue)
 {
     m_hue = hue;
-    m_strip.SetAccessibleName("色相 " + std::to_string(hue));
+    NameStrip(hue);
     auto const fromTop = static_cast<std::int16_t>(360 - hue);
     m_huePointer.SetTop(
         static_cast<float>(fromTop) * m_strip.Height() / 360.0f + m_strip.Place().top - m_huePointer.Height() / 2.0f);

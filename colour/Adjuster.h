@@ -47,6 +47,7 @@ private:
     bool StripKey(ui::KeyEvent const& key);
     // "饱和度 52%，亮度 100%": the point under the ring, in whole units inside the box.
     void NameBox();
+    void NameStrip(int hue);
 
     ui::PictureBox& m_box;
     ui::PictureBox& m_strip;
