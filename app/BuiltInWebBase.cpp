@@ -1,7 +1,7 @@
 #include "app/BuiltInWebBase.h"
 
 #ifndef PICKER_WEB_BASE
-#error "each executable names its web address in PICKER_WEB_BASE (empty for none)"
+#error "the program that ships names its web address in PICKER_WEB_BASE (empty for none)"
 #endif
 
 namespace app {

@@ -1,8 +1,8 @@
 #pragma once
-// The maker's web address an executable of the program was built with; empty when it was built
-// with none. Each executable compiles BuiltInWebBase.cpp with an address of its own: the program
-// that ships takes the build option PICKER_WEB_BASE, the end-to-end tests' copy a server on this
-// machine.
+// The maker's web address an executable of the program was built to fetch from; empty for none.
+// Each executable links a definition of its own: the program that ships compiles in the build
+// option PICKER_WEB_BASE (BuiltInWebBase.cpp), the end-to-end tests' copy asks the test run that
+// started it for its server on this machine (LocalWebBase.cpp).
 
 #include <string_view>
 

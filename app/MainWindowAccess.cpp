@@ -27,10 +27,8 @@ void DescribeControls(MainWindowControls const& c)
         c.Mianban[n]->SetAccessibleName(std::string(skin::TabCaptions[n]));
         c.Mianban[n]->SetAccessibleRole(ui::AccessibleRole::PageTab);
     }
-    c.YDYSK->SetAccessibleName("色卡");
+    // The chart, the adjuster's box and its strip name themselves by the values they show.
     c.TPGGK->SetAccessibleName("图片");
-    c.TSBK->SetAccessibleName("饱和度和亮度");
-    c.TSTK->SetAccessibleName("色相");
     for (ui::SwatchImage* swatch : c.ZJHQYS)
         swatch->SetFocusGroup(RecentGroup);
     for (ui::SwatchImage* swatch : c.WBCYS)

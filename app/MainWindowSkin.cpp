@@ -108,6 +108,7 @@ void ZhuJM::LoadSkin()
     m_controls.WYK->SetPlace(
         { -1, -1, static_cast<float>(pictureInner.width + 2), static_cast<float>(pictureInner.height + 2) });
     ShowSharedPicture(*m_controls.YDYSK, shared + "ydys.bmp", { 0, 0, 247, 157 }, m_form.Images().Budget());
+    m_chart.PictureShown();
 
     m_adjuster.Prepare();
 }

@@ -38,7 +38,8 @@ void PickFrame(benchmark::State& state, int width, int height, bool fullRepaint)
     gfx::Image const snapshot = Screenful(width, height);
     platform::fake::FakeOverlayWindow window({ width, height });
     platform::Desktop const desk = platform::Desktop::Single(snapshot.Bounds());
-    screen::QSK pick(window, snapshot, desk);
+    platform::fake::FakePointer systemPointer;
+    screen::QSK pick(window, systemPointer, snapshot, desk);
     pick.Frame({ 0, 0 });
     int step = 0;
     for (auto _ : state) {

@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cstddef>
 #include <cstring>
+#include <new>
 #include <utility>
 
 namespace gfx {
@@ -21,7 +22,12 @@ std::optional<Image> Image::Create(int width, int height, Pixel fill)
     if (!FitsImageLimits(width, height))
         return std::nullopt;
     Image image;
-    image.m_owned.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
+    try {
+        image.m_owned.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
+    } catch (std::bad_alloc const&) {
+        // A picture the system cannot hold now is no picture; the program goes on without it.
+        return std::nullopt;
+    }
     image.m_pixels = image.m_owned.data();
     image.m_width = width;
     image.m_height = height;

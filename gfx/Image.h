@@ -54,7 +54,7 @@ public:
     // Empty (0 x 0): painting into it or reading from it does nothing.
     Image() = default;
 
-    // Nothing when a side is not positive or the size is beyond the limits above.
+    // Nothing when a side is not positive, the size is beyond the limits above or memory fails.
     static std::optional<Image> Create(int width, int height, Pixel fill = 0);
 
     // Pixels the caller owns (a DIB section) and keeps alive as long as the Image. Rows are

@@ -14,6 +14,9 @@ JTK::JTK(platform::OverlayWindow& window, platform::TextRenderer& text, platform
     , m_screen(snapshot.Size())
     , m_selection(m_screen)
 {
+    // The arrow keys step from where the pointer is, also before it has moved over the overlay.
+    if (auto const at = pointer.Position())
+        m_selection.MouseMove(0, at->x, at->y);
     m_window.SetInput(this);
 }
 

@@ -1,5 +1,6 @@
 #include "screen/Desk.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace screen {
@@ -27,6 +28,18 @@ gfx::Rect KeptOnMonitor(gfx::Rect box, gfx::Rect monitor, gfx::Rect desk)
     if (monitor.y > desk.y && box.y < monitor.y)
         box.y = monitor.y;
     return box;
+}
+
+gfx::Point SteppedOnDesk(gfx::Point from, int dx, int dy, platform::Desktop const& desk)
+{
+    gfx::Point const to { from.x + dx, from.y + dy };
+    for (platform::Monitor const& monitor : desk.monitors) {
+        if (monitor.bounds.Contains(to))
+            return to;
+    }
+    gfx::Rect const on = desk.MonitorAt(from).bounds;
+    return { std::clamp(to.x, on.x, std::max(on.x, on.Right() - 1)),
+        std::clamp(to.y, on.y, std::max(on.y, on.Bottom() - 1)) };
 }
 
 platform::Monitor const& MonitorShowingMost(platform::Desktop const& desk, gfx::Rect area, gfx::Point pointer)

@@ -19,6 +19,10 @@ gfx::Rect KeptOnMonitor(gfx::Rect box, gfx::Rect monitor, gfx::Rect desk);
 
 // The monitor showing the largest part of the area; the pointer's own when no monitor shows more
 // of it than that one (an empty area, one that lies in a gap, a tie).
+// The pointer moved by a step and kept where a monitor shows it: a step that would leave every
+// monitor (past the desk's edge, into a gap) stops at the edge of the monitor it started on.
+gfx::Point SteppedOnDesk(gfx::Point from, int dx, int dy, platform::Desktop const& desk);
+
 platform::Monitor const& MonitorShowingMost(platform::Desktop const& desk, gfx::Rect area, gfx::Point pointer);
 
 }

@@ -53,8 +53,8 @@ std::optional<Colour> ScreenTools::StartPick()
     if (!opened)
         return std::nullopt;
     OverlayPointer pointer(m_services->pointer, opened->origin);
-    QSK pick(*opened->overlay, opened->snapshot, opened->desk);
-    auto const colour = pick.QSKSL(m_services->loop, pointer);
+    QSK pick(*opened->overlay, pointer, opened->snapshot, opened->desk);
+    auto const colour = pick.QSKSL(m_services->loop);
     if (!colour || !IsValidColour(*colour))
         return std::nullopt;
     return colour;

@@ -36,6 +36,8 @@ inline constexpr int VirtualKeyLeft = 37;
 inline constexpr int VirtualKeyUp = 38;
 inline constexpr int VirtualKeyRight = 39;
 inline constexpr int VirtualKeyDown = 40;
+inline constexpr int VirtualKeyReturn = 13;
+inline constexpr int VirtualKeySpace = 32;
 inline constexpr char32_t EscapeCharacter = 27;
 
 class Selection {

@@ -13,7 +13,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bin=build/fuzz/bin
-all=(settings_text skin_description picture_guards picture_decode hotkey_text code_page colour_list ticker_page)
+all=(settings_text skin_description picture_guards picture_decode hotkey_text code_page colour_list ticker_page resample
+  focus_mark)
 
 run_one() { # name seconds runs
   local name=$1 seconds=$2 runs=$3

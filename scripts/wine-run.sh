@@ -13,6 +13,16 @@ if [ -z "${PICKER_WINEPREFIX:-}" ]; then
   [ -f "$dir/CMakeCache.txt" ] || { echo "wine-run: no build folder above $exe" >&2; exit 2; }
   PICKER_WINEPREFIX=$dir/wineprefix
 fi
+# A test holding ctest's Wine slot N > 0 ("id:N,slots:1"; see tests/e2e/CMakeLists.txt) runs in the
+# copy beside the prefix, made from it if missing; harness.py names the copies the same way.
+if [ -n "${CTEST_RESOURCE_GROUP_0_WINE:-}" ]; then
+  [[ $CTEST_RESOURCE_GROUP_0_WINE =~ ^id:([0-9]+),slots:[0-9]+$ ]] \
+    || { echo "wine-run: CTEST_RESOURCE_GROUP_0_WINE=$CTEST_RESOURCE_GROUP_0_WINE names no Wine slot" >&2; exit 2; }
+  if [ "${BASH_REMATCH[1]}" != 0 ]; then
+    export PICKER_WINEPREFIX_SEED=$PICKER_WINEPREFIX
+    PICKER_WINEPREFIX=$PICKER_WINEPREFIX-${BASH_REMATCH[1]}
+  fi
+fi
 
 export WINEPREFIX=$PICKER_WINEPREFIX
 export WINEDEBUG=${WINEDEBUG:--all}

@@ -137,7 +137,7 @@ void Chrome::WireDrag(ui::Control& control)
         if (!(windowX < m_dragWidth && windowY < m_dragHeight))
             return;
         if (e.button == ui::LeftButton) {
-            m_dragStart = gfx::Point { static_cast<int>(std::nearbyint(e.x)), static_cast<int>(std::nearbyint(e.y)) };
+            m_dragStart = DragStart { e.x, e.y };
             m_deskCorner = m_screen ? m_screen->Layout().bounds.Location() : gfx::Point {};
         } else {
             m_dragStart.reset();

@@ -107,8 +107,13 @@ private:
     int m_currentPanel = 0;
     float m_dragWidth;
     float m_dragHeight;
-    // Where the press that started a drag was, in the pressed control's units.
-    std::optional<gfx::Point> m_dragStart;
+    // Where the press that started a drag was, in the pressed control's units, unrounded: at 200 %
+    // and more a unit spans several pixels, and rounding it would make the window jump.
+    struct DragStart {
+        float x = 0;
+        float y = 0;
+    };
+    std::optional<DragStart> m_dragStart;
     // The virtual screen's top-left corner when the drag started: the window stops there.
     gfx::Point m_deskCorner;
 };

@@ -40,7 +40,7 @@ bool TakesFocus(Control const& control)
         return false;
     if (control.IsNative())
         return control.Kind() != ControlKind::WebBrowser;
-    return control.OnClick || control.OnDoubleClick;
+    return control.OnClick || control.OnDoubleClick || control.OnKeyDown;
 }
 
 Control* NextTabStop(Form const& form, Control const* from, bool backwards)

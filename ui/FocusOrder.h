@@ -1,7 +1,8 @@
 #pragma once
 // The keyboard's way through a form. The tab order is the form's own order of controls, which
 // the window builds in reading order (the header, the panel shown, the footer): each shown control
-// that acts when clicked or double-clicked, and every native input, is a stop; the members of a
+// that acts when clicked or double-clicked or takes keys of its own, and every native input, is a
+// stop; the members of a
 // focus group (a grid of swatches) are one stop together, and the arrows move among them by
 // their places on the screen. Pure functions over the form; nothing here changes it.
 
@@ -21,7 +22,7 @@ inline constexpr int DownKey = 0x28;
 inline constexpr int AppsKey = 0x5D;
 inline constexpr int F10Key = 0x79;
 
-// Whether the control can hold the focus now: shown, and either native or acting on a click.
+// Whether the control can hold the focus now: shown, and native, acting on a click, or taking keys.
 bool TakesFocus(Control const& control);
 
 // The next stop after `from` (or before it), wrapping round; from the start when `from` is null.

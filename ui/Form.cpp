@@ -41,7 +41,10 @@ void Form::RequestRepaint()
 
 void Form::SetSize(gfx::Size size)
 {
+    bool const changed = size != m_size;
     m_size = size;
+    if (changed && m_host)
+        m_host->SizeChanged();
     RequestRepaint();
 }
 
@@ -59,6 +62,8 @@ void Form::SetDpi(int dpi)
         if (control->IsNative() && m_host)
             m_host->NativeControlChanged(*control);
     }
+    if (m_host)
+        m_host->SizeChanged();
     RequestRepaint();
 }
 
@@ -115,18 +120,49 @@ void Form::Paint(gfx::Image& target) const
     m_needsPaint = false;
 }
 
-void Form::PaintFocusMark(gfx::Painter& painter) const
+std::optional<gfx::Rect> Form::FocusMarkBounds() const
 {
     if (!m_focusMarkShown || !m_focused || !m_focused->Shown() || m_focused->IsNative())
-        return;
-    // Two rings, dark outside light, so that the mark shows on any skin; a line's width apart
-    // from the control, so that it never hides what it marks.
-    int const line = LineWidth();
+        return std::nullopt;
+    // Two line widths outside the control, so that the mark never hides what it marks; where the
+    // control reaches the window's edge, on the edge, so that the window does not cut it off.
+    int const out = 2 * LineWidth();
     gfx::Rect const bounds = m_focused->PixelBounds();
-    for (int ring = 0; ring < 2 * line; ++ring) {
-        int const out = 2 * line - ring;
-        gfx::Rect const rect { bounds.x - out, bounds.y - out, bounds.width + 2 * out, bounds.height + 2 * out };
-        painter.DrawRect(rect, ring < line ? 0x000000 : 0xFFFFFF);
+    gfx::Size const window = PixelSize();
+    int const left = static_cast<int>(std::max<std::int64_t>(0, std::int64_t { bounds.x } - out));
+    int const top = static_cast<int>(std::max<std::int64_t>(0, std::int64_t { bounds.y } - out));
+    int const right = std::min(window.width, gfx::SaturatedInt(std::int64_t { bounds.Right() } + out));
+    int const bottom = std::min(window.height, gfx::SaturatedInt(std::int64_t { bounds.Bottom() } + out));
+    if (right <= left || bottom <= top)
+        return std::nullopt;
+    return gfx::Rect { left, top, right - left, bottom - top };
+}
+
+void Form::PaintFocusMark(gfx::Painter& painter) const
+{
+    auto const mark = FocusMarkBounds();
+    if (!mark)
+        return;
+    // Two rings, dark outside light, so that the mark shows on any skin.
+    int const line = LineWidth();
+    auto const rings = [&](gfx::Rect const& outer) {
+        for (int ring = 0; ring < 2 * line; ++ring) {
+            gfx::Rect const rect { outer.x + ring, outer.y + ring, outer.width - 2 * ring, outer.height - 2 * ring };
+            if (rect.IsEmpty())
+                break;
+            painter.DrawRect(rect, ring < line ? 0x000000 : 0xFFFFFF);
+        }
+    };
+    rings(*mark);
+    if (m_focused->Kind() == ControlKind::PictureBox) {
+        auto const& box = static_cast<PictureBox const&>(*m_focused);
+        if (auto const part = box.FocusPart()) {
+            // Round the marked part, inside the box's frame.
+            gfx::Painter::StateSaver saver(painter);
+            painter.AddClip(box.InnerBounds());
+            gfx::Rect const cell = box.UserRectToWindow(*part);
+            rings({ cell.x - 2 * line, cell.y - 2 * line, cell.width + 2 * 2 * line, cell.height + 2 * 2 * line });
+        }
     }
 }
 

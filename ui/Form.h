@@ -14,17 +14,22 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace ui {
 
 class PictureBox;
 
-// What the platform does for a form: repaint it, and mirror a native control's new state.
+// What the platform does for a form: repaint it, follow its size, and mirror a native control's
+// new state.
 class FormHost {
 public:
     virtual ~FormHost() = default;
     virtual void RepaintNeeded() = 0;
+    // The form's size in device pixels changed (a new size or DPI): the window takes it. Apart
+    // from painting, so that a repaint never resizes the window.
+    virtual void SizeChanged() { }
     virtual void NativeControlChanged(Control& control) = 0;
     // The keyboard moved the focus to a control (null: to none); the platform gives a native
     // control the system's focus, and tells assistive technology.
@@ -127,6 +132,9 @@ public:
     // Tab: the next stop of the tab order after the focused control, or before it.
     void MoveFocus(bool backwards);
     bool FocusMarkShown() const { return m_focusMarkShown; }
+    // The focus mark's outer edge in device pixels, always inside the window; nothing when no
+    // mark shows.
+    std::optional<gfx::Rect> FocusMarkBounds() const;
     // A native control took the system's focus (a click, or the keyboard's move).
     void NativeFocused(Control& control);
     // What a click does, or a double-click for a control that only answers that; false when the

@@ -27,17 +27,26 @@ std::shared_ptr<gfx::Image const> ImageCache::Scaled(std::shared_ptr<gfx::Image 
     if (auto const found = m_scaled.find(key); found != m_scaled.end() && !found->second.picture.expired())
         return found->second.copy;
     DropScaledCopiesOfGonePictures();
+    auto copy = ResampledWithinBudget(*picture, size);
+    if (!copy)
+        return nullptr;
     std::int64_t const pixels = std::int64_t { size.width } * size.height;
-    if (!m_budget.Take(pixels))
-        return nullptr;
-    auto copy = gfx::Resampled(*picture, picture->Bounds(), size);
-    if (!copy) {
-        m_budget.Give(pixels);
-        return nullptr;
-    }
     auto shared = std::make_shared<gfx::Image const>(std::move(*copy));
     m_scaled.emplace(key, ScaledCopy { picture, shared, pixels });
     return shared;
+}
+
+std::optional<gfx::Image> ImageCache::ResampledWithinBudget(gfx::Image const& picture, gfx::Size size)
+{
+    if (picture.IsEmpty() || size.IsEmpty())
+        return std::nullopt;
+    std::int64_t const pixels = std::int64_t { size.width } * size.height;
+    std::int64_t const work = gfx::ResampleWorkPixels(picture.Size(), size);
+    if (!m_budget.Take(pixels + work))
+        return std::nullopt;
+    auto copy = gfx::Resampled(picture, picture.Bounds(), size);
+    m_budget.Give(copy ? work : pixels + work);
+    return copy;
 }
 
 void ImageCache::DropScaledCopies()

@@ -5,14 +5,16 @@
 // pixel budget: past it, a picture is left out as if it could not be read.
 //
 // On a scaled screen a picture is shown through a copy resampled to the size it is shown at,
-// made once per picture and size and shared by every control that shows it so; the copies are
-// charged to the same budget and given back when the scale changes.
+// made once per picture and size and shared by every control that shows it so; the copies, and
+// the memory a resample holds while it runs, are charged to the same budget, and the copies given
+// back when the scale changes.
 
 #include "gfx/Image.h"
 #include "gfx/PixelBudget.h"
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -28,6 +30,10 @@ public:
     // then draws the picture stretched as it is).
     std::shared_ptr<gfx::Image const> Scaled(std::shared_ptr<gfx::Image const> const& picture, gfx::Size size);
     void DropScaledCopies();
+    // The picture resampled to size, its pixels taken from the budget, which also lends what the
+    // resample holds while it runs; nothing when the budget cannot pay (or the memory cannot be
+    // had). Whoever drops the copy gives its pixels back.
+    std::optional<gfx::Image> ResampledWithinBudget(gfx::Image const& picture, gfx::Size size);
 
     // What the form's pictures, and picture boxes placed by a skin, may still take.
     gfx::PixelBudget& Budget() { return m_budget; }

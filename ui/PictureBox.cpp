@@ -1,6 +1,5 @@
 #include "ui/PictureBox.h"
 
-#include "gfx/Resample.h"
 #include "ui/Form.h"
 
 #include <algorithm>
@@ -104,6 +103,14 @@ void PictureBox::SetScale(float left, float top, float right, float bottom)
 }
 
 void PictureBox::ResetScale() { m_scaled = false; }
+
+void PictureBox::SetFocusPart(std::optional<Placement> part)
+{
+    if (part == m_focusPart)
+        return;
+    m_focusPart = part;
+    Changed();
+}
 
 float PictureBox::ScaleWidth() const
 {
@@ -266,13 +273,10 @@ void PictureBox::Paint(gfx::Painter& painter, platform::TextRenderer&)
         DropShownCopy();
         m_shownStale = false;
         // The copy is charged to the form's pictures like any other picture.
-        std::int64_t const pixels = std::int64_t { inner.width } * inner.height;
-        if (OwningForm() && !m_picture.IsEmpty() && OwningForm()->Images().Budget().Take(pixels)) {
-            if (auto shown = gfx::Resampled(m_picture, m_picture.Bounds(), inner.Size())) {
+        if (OwningForm()) {
+            if (auto shown = OwningForm()->Images().ResampledWithinBudget(m_picture, inner.Size())) {
                 m_shown = std::move(*shown);
-                m_shownCharge = pixels;
-            } else {
-                OwningForm()->Images().Budget().Give(pixels);
+                m_shownCharge = std::int64_t { inner.width } * inner.height;
             }
         }
     }

@@ -32,8 +32,8 @@ public:
     // likewise for y; either axis may run backwards. Without one, units are inner window units.
     void SetScale(float left, float top, float right, float bottom);
     void ResetScale();
-    float ScaleLeft() const { return m_scaleLeft; }
-    float ScaleTop() const { return m_scaleTop; }
+    float ScaleLeft() const { return m_scaled ? m_scaleLeft : 0; }
+    float ScaleTop() const { return m_scaled ? m_scaleTop : 0; }
     float ScaleWidth() const;
     float ScaleHeight() const;
 
@@ -46,6 +46,11 @@ public:
     void SetPicture(gfx::Image const& picture);
     // Draws srcRect of picture stretched over the user rectangle at x, y of the given size.
     void PaintPicture(gfx::Image const& picture, float x, float y, float width, float height, gfx::Rect srcRect);
+
+    // The part of the picture the keyboard is on (a cell of a chart), in user units: the focus
+    // mark rings it too while the box has the keyboard's focus.
+    std::optional<Placement> const& FocusPart() const { return m_focusPart; }
+    void SetFocusPart(std::optional<Placement> part);
 
     // The colour of the picture at a point in user units; NoColour outside it.
     Colour PointColour(float x, float y) const;
@@ -95,6 +100,7 @@ private:
     gfx::Image m_shown;
     std::int64_t m_shownCharge = 0;
     bool m_shownStale = true;
+    std::optional<Placement> m_focusPart;
 };
 
 }

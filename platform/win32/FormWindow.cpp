@@ -82,10 +82,18 @@ public:
     {
         if (!Handle())
             return;
-        m_window.SetClientSize(m_form.PixelSize());
         m_window.SetCaption(m_form.Caption());
         m_children.SyncLayout();
         m_window.InvalidateAll();
+    }
+
+    void SizeChanged()
+    {
+        // A move onto another monitor's DPI places and sizes the window in one step.
+        if (!Handle() || m_changingDpi)
+            return;
+        m_window.SetClientSize(m_form.PixelSize());
+        m_children.SyncLayout();
     }
 
     void SyncCaption() { m_window.SetCaption(m_form.Caption()); }
@@ -108,9 +116,7 @@ public:
     // WindowClient
     void PaintArea(void* dc, gfx::Rect area) override
     {
-        // The form may have changed size while a repaint was pending, unannounced.
         gfx::Size const size = m_form.PixelSize();
-        m_window.SetClientSize(size);
         if (!m_back || m_back->Size() != size) {
             m_back.reset();
             m_back = DibImage::Create(size.width, size.height);
@@ -209,8 +215,11 @@ public:
 
     bool DpiChanged(int dpi, gfx::Rect suggested) override
     {
-        // The form first, so that the window takes the form's new size at the suggested place.
+        // The form first, so that the window takes the form's new size at the suggested place,
+        // in one move: resized at its old place first, most of it would flash on the other monitor.
+        m_changingDpi = true;
         m_form.SetDpi(dpi);
+        m_changingDpi = false;
         m_window.Place(suggested.Location(), m_form.PixelSize());
         m_children.SyncLayout();
         m_window.InvalidateAll();
@@ -257,6 +266,7 @@ private:
     // A new back buffer holds nothing yet: it is painted whether or not the form asks.
     bool m_backBlank = true;
     bool m_hosting = false;
+    bool m_changingDpi = false;
     // Made at the first client's question; holds one reference of its own.
     ComRef<FormAccessible> m_accessible;
     // Last, so that the window goes first while everything its last messages reach is here.
@@ -310,6 +320,8 @@ void* FormWindow::NativeChildOf(ui::Control const& control) const
 gfx::Image const& FormWindow::BackBuffer() const { return m_host->BackBuffer(); }
 
 void FormWindow::RepaintNeeded() { m_host->Repaint(); }
+
+void FormWindow::SizeChanged() { m_host->SizeChanged(); }
 
 void FormWindow::NativeControlChanged(ui::Control& control) { m_host->ControlChanged(control); }
 

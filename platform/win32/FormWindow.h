@@ -80,6 +80,7 @@ public:
     gfx::Image const& BackBuffer() const;
 
     void RepaintNeeded() override;
+    void SizeChanged() override;
     void NativeControlChanged(ui::Control& control) override;
     // The keyboard's focus becomes the system's; assistive technology hears of focus, names and
     // states (the window answers it with the form's accessible tree).

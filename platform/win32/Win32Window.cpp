@@ -10,6 +10,8 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <bitset>
+
 namespace platform::win32 {
 
 namespace {
@@ -141,6 +143,7 @@ private:
     // The pointer left or the window lost the focus since the last press.
     bool m_pressSeriesBroken = false;
     char16_t m_highSurrogate = 0;
+    std::bitset<256> m_keysPressedHere;
     // Set at WM_NCCREATE, forgotten at WM_NCDESTROY.
     OwnedWindow m_handle;
 };
@@ -329,8 +332,11 @@ LRESULT Win32Window::Procedure::Receive(HWND window, UINT message, WPARAM wParam
         return 0;
     }
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE)
+        if (LOWORD(wParam) == WA_INACTIVE) {
             m_pressSeriesBroken = true;
+            // Keys let go elsewhere send no release here.
+            m_keysPressedHere.reset();
+        }
         break;
     case WM_MOUSEMOVE:
         PointerMove(wParam, lParam);
@@ -355,10 +361,22 @@ LRESULT Win32Window::Procedure::Receive(HWND window, UINT message, WPARAM wParam
             input->PointerLeft();
         return 0;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
+    case WM_SYSKEYDOWN: {
+        // A key held since before an overlay had the keyboard repeats into it (the Enter that
+        // opened a pick from the main window would end it at once); only a key pressed there acts.
+        auto const key = static_cast<std::size_t>(wParam & 0xFF);
+        bool const repeat = (lParam & (LPARAM { 1 } << 30)) != 0;
+        if (repeat && !m_keysPressedHere.test(key) && m_options.kind == WindowKind::FullScreenTool)
+            return 0;
+        m_keysPressedHere.set(key);
         // Unhandled system keys go on to the system: Alt+F4 still closes.
         if (input && input->KeyDown(static_cast<int>(wParam), KeyboardShiftState()))
             return 0;
+        break;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        m_keysPressedHere.reset(static_cast<std::size_t>(wParam & 0xFF));
         break;
     case WM_CHAR: {
         auto const unit = static_cast<char16_t>(wParam);

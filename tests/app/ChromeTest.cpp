@@ -114,6 +114,22 @@ TEST_F(Chrome, OnAScaledScreenTheDragGoesOntoAMonitorLeftOfThePrimaryAndStopsAtT
     EXPECT_EQ(m_fakeWindow.Position(), (gfx::Point { -1920, -200 }));
 }
 
+// At 200 % and more a unit spans several pixels: a start point rounded to units made the window
+// jump at the first step.
+TEST_F(Chrome, AtTwoAndThreeTimesTheWindowFollowsThePointerPixelForPixel)
+{
+    ui::Form& form = Window().Form();
+    for (int dpi : { 192, 288 }) {
+        form.SetDpi(dpi);
+        m_fakeWindow.MoveTo({ 100, 100 });
+        form.PointerDown({ 301, 21 }, ui::LeftButton, 0);
+        ASSERT_TRUE(Window().DragActive()) << dpi;
+        form.PointerMove({ 302, 22 }, ui::LeftButton, 0);
+        EXPECT_EQ(m_fakeWindow.Position(), (gfx::Point { 101, 101 })) << dpi;
+        form.PointerUp({ 302, 22 }, ui::LeftButton, 0);
+    }
+}
+
 TEST_F(Chrome, TheLinkTurnsRedUnderThePointerAndBlackOnTheStripOrBackground)
 {
     ui::Form& form = Window().Form();

@@ -1,5 +1,6 @@
 // The main window for a screen reader and the keyboard: the names it gives its painted controls,
-// and the way Tab and the arrows take through the window to a swatch that Enter chooses.
+// and the way Tab and the arrows take through the window to a swatch that Enter chooses; the
+// focus mark whole inside the window at every scale.
 
 #include "MainWindowFixture.h"
 #include "ui/AccessibleTree.h"
@@ -73,6 +74,44 @@ TEST_F(MainWindowAccess, TabGoesThroughTheWindowInReadingOrderAndEnterChoosesASa
     EXPECT_EQ(Tab(), "MB4SRK(0)");
     EXPECT_TRUE(Window().Form().KeyDownOn(*Controls().MB4SRK[0], { ui::TabKey, 0 }));
     EXPECT_EQ(Window().Form().Focused(), Controls().MB4SRK[1]);
+}
+
+// The ticker's link reaches the window's right edge: its mark was cut there, at every scale.
+TEST_F(MainWindowAccess, TheFocusMarkOfEveryStopIsWholeInsideTheWindow)
+{
+    Start();
+    ui::Form& form = Window().Form();
+    for (int dpi : { 96, 144, 192 }) {
+        form.SetDpi(dpi);
+        gfx::Size const window = form.PixelSize();
+        auto painted = gfx::Image::Create(window.width, window.height);
+        for (int panel = 0; panel < 4; ++panel) {
+            Window().SwitchPanel(panel == 0 ? 3 : panel - 1, panel);
+            int marks = 0;
+            ui::Control const* first = nullptr;
+            for (int stop = 0; stop < 40; ++stop) {
+                Tab();
+                if (stop > 0 && form.Focused() == first)
+                    break;
+                first = stop == 0 ? form.Focused() : first;
+                auto const mark = form.FocusMarkBounds();
+                if (!mark)
+                    continue;
+                ++marks;
+                std::string const where = form.Focused()->Name() + " at " + std::to_string(dpi);
+                ASSERT_TRUE(mark->x >= 0 && mark->y >= 0 && mark->Right() <= window.width
+                    && mark->Bottom() <= window.height)
+                    << where;
+                form.Paint(*painted);
+                int const midX = mark->x + mark->width / 2;
+                int const midY = mark->y + mark->height / 2;
+                for (gfx::Point side : { gfx::Point { mark->x, midY }, gfx::Point { mark->Right() - 1, midY },
+                         gfx::Point { midX, mark->y }, gfx::Point { midX, mark->Bottom() - 1 } })
+                    EXPECT_EQ(gfx::ColourFromPixel(*painted->PixelAt(side)), 0) << where;
+            }
+            EXPECT_GE(marks, 3) << panel;
+        }
+    }
 }
 
 }

@@ -3,6 +3,7 @@
 
 #include "MainWindowFixture.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -46,15 +47,16 @@ TEST_P(ScaledWindow, ControlsAreDrawnAndHitWhereTheirUnitsLieAtTheScale)
     Click({ Device(203), Device(186) });
     ASSERT_EQ(Window().CurrentPanel(), 2);
 
-    // A press anywhere in the box takes the colour the box holds under that pixel.
+    // A press anywhere in the box takes the colour the box holds under that pixel, or on its frame
+    // (the picture's outer pixels), the nearest pixel inside.
     ui::PictureBox const& box = *Controls().TSBK;
     gfx::Rect const inner = box.InnerBounds();
     gfx::Size const picture = box.Picture().Size();
     for (int k = 0; k < 10; ++k) {
         gfx::Point const at { inner.x + inner.width * k / 10, inner.Bottom() - 1 - inner.height * k / 10 };
         Click(at);
-        int const x = (at.x - inner.x) * picture.width / inner.width;
-        int const y = (at.y - inner.y) * picture.height / inner.height;
+        int const x = std::clamp((at.x - inner.x) * picture.width / inner.width, 1, picture.width - 2);
+        int const y = std::clamp((at.y - inner.y) * picture.height / inner.height, 1, picture.height - 2);
         ASSERT_EQ(Window().CurrentColour(), gfx::ColourFromPixel(*box.Picture().PixelAt(x, y))) << k;
     }
 }

@@ -6,11 +6,17 @@
         s.click(20, 20, window=wid)
 
 Environment:
-    PICKER_EXE         the built ColourPicker.exe
-    PICKER_WINEPREFIX  the build's Wine prefix; made on first use
-    E2E_SHOTS          optional folder that keeps screenshots for a person to look at
+    PICKER_EXE             the built ColourPicker.exe
+    PICKER_WINEPREFIX      the build's Wine prefix; made on first use. A test holding ctest's Wine
+                           slot N > 0 (CTEST_RESOURCE_GROUP_0_WINE) uses the copy beside it instead,
+                           PICKER_WINEPREFIX-N.
+    PICKER_LOCAL_WEB_BASE  where the stand-in for the maker's site serves, which every program
+                           started here is told; unless set, http://127.0.0.1:PORT with the first
+                           port from 47251 on that no other test process holds
+    E2E_SHOTS              optional folder that keeps screenshots for a person to look at
 
-`python3 harness.py --make-prefix` only creates the prefix (a build setup step).
+`python3 harness.py --make-prefix [--slots N]` only creates the prefix, and the copies for the
+slots from 1 to N - 1 (a build setup step).
 
 Every external command runs with a time limit; a failure raises HarnessError
 (an AssertionError) carrying the command's stderr instead of hanging the run.
@@ -19,10 +25,12 @@ Every external command runs with a time limit; a failure raises HarnessError
 import argparse
 import atexit
 import ctypes
+import fcntl
 import os
 import re
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -35,6 +43,7 @@ SCREEN_SIZE = (1280, 800)
 # left of the primary, at negative x, with a gap below it.
 TWO_MONITORS = (('DUMMY1', 1024, 768, 0, 0), ('DUMMY0', 1280, 800, 1024, 0))
 FIRST_DISPLAY = 90
+FIRST_WEB_PORT = 47251
 WINE_ENV = {
     'WINEDEBUG': '-all',
     # winemenubuilder would turn a Start-menu shortcut (the installer makes one) into desktop
@@ -187,15 +196,39 @@ def has_prefix(prefix):
     return os.path.isfile(os.path.join(prefix, 'system.reg'))
 
 
-def make_prefix(prefix, display, log_path=os.devnull, lock_timeout=300):
+def slot_prefix(base, slot):
+    """The Wine prefix of a ctest Wine slot: base itself for slot 0, the copy beside it for the others.
+
+    scripts/wine-run.sh names them the same way for the Win32 tests.
+    """
+    return base if slot == 0 else f'{base}-{slot}'
+
+
+def ctest_wine_slot():
+    """The Wine slot ctest gave this test ("id:N,slots:1"; see tests/e2e/CMakeLists.txt), 0 outside ctest."""
+    given = os.environ.get('CTEST_RESOURCE_GROUP_0_WINE')
+    if given is None:
+        return 0
+    m = re.fullmatch(r'id:(\d+),slots:\d+', given)
+    if not m:
+        # Guessing would put two tests in one prefix.
+        raise HarnessError(f'CTEST_RESOURCE_GROUP_0_WINE={given!r} names no Wine slot')
+    return int(m.group(1))
+
+
+def make_prefix(prefix, display, log_path=os.devnull, lock_timeout=300, seed=None):
     """Makes the Wine prefix complete (registry on disk with the test bed's settings).
 
     scripts/wineprefix.sh does the work, under the same lock that ctest's Win32 tests take
-    when they get to the prefix first.
+    when they get to the prefix first. With seed, a complete prefix, a missing one is made as
+    its copy, which takes seconds where booting takes half a minute.
     """
     prefix = os.path.abspath(prefix)
+    env = wine_env(prefix, display)
+    if seed:
+        env['PICKER_WINEPREFIX_SEED'] = os.path.abspath(seed)
     with open(log_path, 'ab') as log:
-        run([PREFIX_SCRIPT], env=wine_env(prefix, display), timeout=lock_timeout + PREFIX_BOOT_TIMEOUT, log=log)
+        run([PREFIX_SCRIPT], env=env, timeout=lock_timeout + PREFIX_BOOT_TIMEOUT, log=log)
     if not has_prefix(prefix):
         raise HarnessError(f'no system.reg in {prefix} after making it: {_tail(log_path)}')
     return True
@@ -385,6 +418,42 @@ def ere_escape(text):
     return re.sub(r'([\\^$.|?*+()\[\]{}])', r'\\\1', text)
 
 
+# ---------------------------------------------------------------- the stand-in web server's port
+
+_held_ports = []
+
+
+def hold_free_port(first=FIRST_WEB_PORT, count=100):
+    """A port on 127.0.0.1 that no other test process holds, found as a display number is: the
+    first free one from `first` on.
+
+    A process holds its port by a lock on a file of the port's, which the system drops when the
+    process ends, however it ends; a port that something else already listens on is passed over.
+    """
+    folder = os.path.join(tempfile.gettempdir(), 'picker-e2e-ports')
+    os.makedirs(folder, exist_ok=True)
+    for port in range(first, first + count):
+        fd = os.open(os.path.join(folder, f'{port}.lock'), os.O_RDWR | os.O_CREAT, 0o666)
+        try:
+            fcntl.flock(fd, fcntl.LOCK_EX | fcntl.LOCK_NB)
+            with socket.socket() as probe:
+                # As PageServer will bind it: a port an earlier run left in TIME_WAIT is free.
+                probe.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+                probe.bind(('127.0.0.1', port))
+        except OSError:
+            os.close(fd)
+            continue
+        _held_ports.append(fd)  # open until the process ends
+        return port
+    raise HarnessError(f'no free port on 127.0.0.1 from {first} to {first + count - 1}')
+
+
+# Set once per test process, before the tests read it: each process serves on a port of its own,
+# so two modules at a time, or two runs on one machine, never meet.
+if not os.environ.get('PICKER_LOCAL_WEB_BASE'):
+    os.environ['PICKER_LOCAL_WEB_BASE'] = f'http://127.0.0.1:{hold_free_port()}'
+
+
 # ---------------------------------------------------------------- session
 
 _live_sessions = set()
@@ -426,7 +495,12 @@ class Session:
         self.lang = lang
         self.ini = ini
         self.exe = exe or os.environ.get('PICKER_EXE')
-        prefix = prefix or os.environ.get('PICKER_WINEPREFIX')
+        # The build's prefix, or the copy of ctest's Wine slot; a missing copy is made from the build's.
+        self._seed = None
+        if prefix is None and os.environ.get('PICKER_WINEPREFIX'):
+            base = os.path.abspath(os.environ['PICKER_WINEPREFIX'])
+            prefix = slot_prefix(base, ctest_wine_slot())
+            self._seed = base if prefix != base else None
         self.prefix = os.path.abspath(prefix) if prefix else None
         self.startup_timeout = startup_timeout
         # One Xvfb screen of screen_size unless monitors (e.g. TWO_MONITORS) asks for a desk of several.
@@ -579,7 +653,7 @@ class Session:
                 wait_for_wineserver_exit(self.prefix, env, log=log)
                 # Only from here on is the prefix's server ours to wait for (or kill) at teardown.
                 self._wine_used = True
-                make_prefix(self.prefix, self.display, log.name)
+                make_prefix(self.prefix, self.display, log.name, seed=self._seed)
         return env
 
     def wine(self, *args, timeout=60, beside_program=False):
@@ -802,6 +876,11 @@ class Session:
         """Paints the desktop background, e.g. '#7BFFFF'."""
         run(['xsetroot', '-display', self.display, '-solid', colour], env=self._x_env(), timeout=10)
 
+    def set_root_grid(self, colour, other):
+        """Paints the desktop as a fine grid of two colours, where neighbouring pixels may differ."""
+        run(['xsetroot', '-display', self.display, '-mod', '2', '2', '-fg', colour, '-bg', other],
+            env=self._x_env(), timeout=10)
+
     # -- clipboard
 
     def clipboard_text(self, timeout=5):
@@ -917,6 +996,8 @@ def main(argv=None):
                     help='create the Wine prefix ($PICKER_WINEPREFIX) if it is missing, then exit')
     ap.add_argument('--prefix', default=os.environ.get('PICKER_WINEPREFIX'),
                     help='Wine prefix (default: $PICKER_WINEPREFIX)')
+    ap.add_argument('--slots', type=int, default=1,
+                    help='with --make-prefix: also make the prefixes of the Wine slots 1 to SLOTS - 1')
     args = ap.parse_args(argv)
     if not args.make_prefix:
         ap.print_help()
@@ -928,10 +1009,16 @@ def main(argv=None):
     work = tempfile.mkdtemp(prefix='picker-prefix-')
     try:
         with XServer(work) as x:
-            make_prefix(prefix, x.display, os.path.join(work, 'wineboot.log'))
+            log = os.path.join(work, 'wineboot.log')
+            make_prefix(prefix, x.display, log)
+            print(f'Wine prefix {prefix} ready in {time.monotonic() - started:.1f} s')
+            for slot in range(1, args.slots):
+                started = time.monotonic()
+                copy = slot_prefix(prefix, slot)
+                make_prefix(copy, x.display, log, seed=prefix)
+                print(f'Wine prefix {copy} ready in {time.monotonic() - started:.1f} s')
     finally:
         shutil.rmtree(work, ignore_errors=True)
-    print(f'Wine prefix {prefix} ready in {time.monotonic() - started:.1f} s')
     return 0
 
 

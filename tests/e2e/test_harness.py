@@ -1,6 +1,8 @@
 """The harness's own moving parts that other tests trust blindly; no Wine needed."""
 
 import os
+import subprocess
+import sys
 import unittest
 
 from harness import SCREEN_SIZE, Session, image_size, parse_ini, pixel
@@ -40,6 +42,15 @@ class HarnessTest(unittest.TestCase):
         self.assertFalse(os.path.exists(f'/tmp/.X11-unix/X{n}'))
         self.assertFalse(os.path.exists(f'/tmp/.X{n}-lock'))
         self.assertFalse(os.path.exists(work_dir))
+
+    def test_each_test_process_serves_pages_on_a_port_of_its_own(self):
+        # Two modules at a time, or two runs on one machine, would otherwise meet on one port.
+        env = {k: v for k, v in os.environ.items() if k != 'PICKER_LOCAL_WEB_BASE'}
+        show = 'import os, harness; print(os.environ["PICKER_LOCAL_WEB_BASE"])'
+        other = subprocess.run([sys.executable, '-c', show], env=env, cwd=os.path.dirname(__file__),
+                               capture_output=True, text=True, timeout=30, check=True).stdout.strip()
+        self.assertRegex(other, r'^http://127\.0\.0\.1:\d+$')
+        self.assertNotEqual(other, os.environ['PICKER_LOCAL_WEB_BASE'])
 
 
 if __name__ == '__main__':

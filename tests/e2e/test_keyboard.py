@@ -1,16 +1,18 @@
 """The shipped program with the keyboard alone: Tab reaches a notation box, where Enter copies it,
 and the saved colours, where the arrows move and Enter chooses one. A screen reader in another
 process finds the painted controls by role and name, and its press on the pick button starts a
-pick."""
+pick. A pick started by its hotkey from another program goes on with the arrows and ends with
+Enter."""
 
 import os
 import re
 import time
 import unittest
 
-from harness import SCREEN_SIZE, Session, run, wait_until, wine_env
+from harness import SCREEN_SIZE, Session, pixel, run, wait_until, wine_env
 
 TITLE = '取色器'
+DEFAULT_KJJ = '0:123,4:81,4:66,4:70,4:74,1'
 # From the start: the two title buttons, the colour box, pick, capture, then the notation boxes.
 TABS_TO_WEB_NOTATION = 7
 # From the web notation box: two more boxes, the check box, the four tabs, the recent colours.
@@ -71,6 +73,29 @@ class KeyboardTest(unittest.TestCase):
             wait_until(lambda: overlay(s), 10, 'the pick overlay')
             s.click(41, 41)
             wait_until(lambda: not overlay(s), 10, 'the pick ending')
+
+    def test_a_pick_from_another_program_moves_with_the_arrows_and_ends_with_enter(self):
+        with Session({'btwz': TITLE, 'kjj': DEFAULT_KJJ}) as s:
+            s.set_root_grid('#7BFFFF', '#C8800A')
+            window = s.wait_for_window(TITLE)[0]
+            s.key('F12', window=window)
+            s.key('F12', window=window)
+            wait_until(lambda: not s.find_windows(TITLE), 5, 'the window hidden')
+            others = [w for w in s.visible_windows() if w not in s.program_windows()]
+            self.assertTrue(others, f'a Wine window to give the focus to: {s.describe_windows()}')
+
+            shot = s.save_shot('grid')
+            x, y = next((x, y) for y in range(400, 410) for x in range(600, 610)
+                        if pixel(shot, x - 1, y) != pixel(shot, x, y))
+            expected = '#%02X%02X%02X' % pixel(shot, x - 1, y)
+            s.move(x, y)
+            s.key('shift+q', window=others[-1])
+            wait_until(lambda: overlay(s), 5, 'the pick overlay')
+            # The keys go wherever the system put the focus, as a user's would.
+            s.key('Left', 'Return')
+            wait_until(lambda: s.clipboard_text() == expected, 5,
+                       f'{expected} picked one pixel left of the pointer (the clipboard holds {s.clipboard_text()!r})')
+            wait_until(lambda: not overlay(s), 5, 'the pick ending')
 
 
 if __name__ == '__main__':

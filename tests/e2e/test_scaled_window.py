@@ -1,11 +1,13 @@
 """The shipped program on a 200 % screen (LogPixels 192): the window is twice the skin's size, its
 texts are drawn whole at that size, and a pick started from its scaled icon copies the very pixel
-under the pointer."""
+under the pointer; a skin whose tall, thin separator is drawn wide and flat opens without asking
+for hundreds of megabytes."""
 
+import os
 import re
 import unittest
 
-from harness import HarnessError, Session, pixel, run, wait_until
+from harness import HarnessError, Session, _live_processes_with_env, pixel, run, wait_until
 
 TITLE = '取色器'
 SCREEN = (2560, 1600)
@@ -33,6 +35,23 @@ def dark_pixels(image_path, left, top, width, height):
     if not r.stdout:
         raise HarnessError(f'no pixels in {image_path}')
     return found
+
+
+def peak_memory_mib(s):
+    """The highest resident memory the program's process has had, in MiB."""
+    name = os.path.basename(s.exe)
+    peak = 0
+    for pid, cmd in _live_processes_with_env(f'DISPLAY={s.display}'.encode()):
+        if name not in cmd:
+            continue
+        try:
+            with open(f'/proc/{pid}/status') as f:
+                found = re.search(r'^VmHWM:\s+(\d+) kB', f.read(), re.M)
+        except OSError:
+            continue
+        if found:
+            peak = max(peak, int(found.group(1)) // 1024)
+    return peak
 
 
 def overlay(s):
@@ -85,6 +104,37 @@ class ScaledWindowTest(unittest.TestCase):
                     wait_until(lambda: s.clipboard_text() == expected, 10,
                                f'{expected} picked at {x},{y} (the clipboard holds {s.clipboard_text()!r})')
                     wait_until(lambda: not overlay(s), 10, 'the overlay closing')
+            finally:
+                if s.process_alive():
+                    s.program.kill()
+                    s.program.wait()
+                s.wine('reg', 'add', DESKTOP_KEY, '/v', 'LogPixels', '/t', 'REG_DWORD', '/d', '96', '/f')
+
+    def test_a_tall_thin_separator_drawn_wide_and_flat_at_200_percent_stays_small(self):
+        # Resampling it once held every source row at the result's width: 334 MB at 200 %.
+        with Session(None, shipped=True, launch=False, screen_size=SCREEN) as s:
+            skin = os.path.join(s.program_dir, 'skin', 'Flat')
+            run(['convert', '-size', '34x3073', 'xc:#336699', os.path.join(skin, 'separator.png')], timeout=20)
+            with open(os.path.join(skin, 'shizhi.ini'), 'rb') as f:
+                description = f.read()
+            for key, value in ((b'FengGeXian_W', b'3131'), (b'FengGeXian_H', b'1')):
+                description = re.sub(rb'^' + key + rb'=\d+', key + b'=' + value, description, flags=re.M)
+            with open(os.path.join(skin, 'shizhi.ini'), 'wb') as f:
+                f.write(description)
+            s.wine('reg', 'add', DESKTOP_KEY, '/v', 'LogPixels', '/t', 'REG_DWORD', '/d', '192', '/f')
+            try:
+                s.launch()
+                main = s.wait_for_window(TITLE, timeout=30)[0]
+                g = s.window_geometry(main)
+                self.assertEqual((g['width'], g['height']), (SKIN_SIZE[0] * SCALE, SKIN_SIZE[1] * SCALE))
+                centre = (g['x'] + COLOUR_BOX_CENTRE[0] * SCALE, g['y'] + COLOUR_BOX_CENTRE[1] * SCALE)
+                wait_until(lambda: pixel(s.save_shot('tall-separator'), *centre) == (255, 0, 0), 10,
+                           'the window painted')
+                peak = peak_memory_mib(s)
+                print(f'\npeak memory with the tall separator at 200 %: {peak} MiB')
+                self.assertGreater(peak, 0, 'the program\'s process not found')
+                self.assertLess(peak, 120)
+                self.assertTrue(s.process_alive())
             finally:
                 if s.process_alive():
                     s.program.kill()

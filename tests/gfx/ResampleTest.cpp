@@ -1,5 +1,5 @@
 // Pictures resampled for a scaled screen: smooth without letting the colour of transparent pixels
-// in, and no pixel skipped when shrinking.
+// in, no pixel skipped when shrinking, and hard edges without ringing.
 
 #include "gfx/Resample.h"
 
@@ -52,6 +52,55 @@ TEST(Resample, ShrinkingAveragesEveryPixel)
     ASSERT_TRUE(small);
     for (int x = 2; x < 14; ++x)
         EXPECT_NEAR(Red(*small->PixelAt(x, 0)), 128, 24) << "column " << x;
+}
+
+// A sharper filter with negative lobes rang at hard edges, and lifted alpha past 255 beside
+// transparent pixels, where the colour kept the overshoot (000078 came out as 000082).
+TEST(Resample, HardEdgesDoNotRingAndAFlatColourWithHolesStaysFlat)
+{
+    auto edges = Image::Create(24, 12, MakePixel(60, 60, 60));
+    auto flat = Image::Create(24, 12, MakePixel(0, 0, 0x78));
+    for (int y = 0; y < 12; ++y) {
+        for (int x = 0; x < 24; ++x) {
+            if ((x / 3 + y / 2) % 2)
+                edges->SetPixel(x, y, MakePixel(200, 200, 200));
+            if ((x * 7 + y * 5) % 11 < 3)
+                flat->SetPixel(x, y, MakePixel(255, 255, 0, 0));
+        }
+    }
+    for (int percent : { 125, 150, 175, 225 }) {
+        Size const size { 24 * percent / 100, 12 * percent / 100 };
+        auto const shownEdges = Resampled(*edges, edges->Bounds(), size);
+        auto const shownFlat = Resampled(*flat, flat->Bounds(), size);
+        ASSERT_TRUE(shownEdges && shownFlat);
+        for (int y = 0; y < size.height; ++y) {
+            for (int x = 0; x < size.width; ++x) {
+                int const grey = Red(*shownEdges->PixelAt(x, y));
+                ASSERT_TRUE(grey >= 60 && grey <= 200) << percent << "%: " << grey << " at " << x << "," << y;
+                Pixel const p = *shownFlat->PixelAt(x, y);
+                if (AlphaOfPixel(p) > 0) {
+                    ASSERT_EQ(p & 0xFFFFFF, 0x78u) << percent << "% at " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+TEST(Resample, AtWholeNumberScalesEachPixelIsRepeated)
+{
+    auto picture = Image::Create(5, 3);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x)
+            picture->SetPixel(x, y, MakePixel(x * 50, y * 100, 7, 128 + x * 20));
+    }
+    for (int times : { 2, 3 }) {
+        auto const shown = Resampled(*picture, picture->Bounds(), { 5 * times, 3 * times });
+        ASSERT_TRUE(shown);
+        for (int y = 0; y < 3 * times; ++y) {
+            for (int x = 0; x < 5 * times; ++x)
+                ASSERT_EQ(*shown->PixelAt(x, y), *picture->PixelAt(x / times, y / times)) << times;
+        }
+    }
 }
 
 }

@@ -83,6 +83,19 @@ TEST(MultiMonitor, CaptureBoxesKeepToTheMonitorShowingMostOfTheSelection)
     EXPECT_EQ(layOut(left).magnifierAt, (gfx::Point { 190, 200 - 121 }));
 }
 
+TEST(MultiMonitor, AKeyStepStopsAtTheEdgeOfTheMonitorItWouldLeaveForNone)
+{
+    using screen::SteppedOnDesk;
+    // Across the boundary onto the other monitor.
+    EXPECT_EQ(SteppedOnDesk({ 295, 100 }, 10, 0, Desk), (gfx::Point { 305, 100 }));
+    // Into the gap below the left monitor, from below and beside it.
+    EXPECT_EQ(SteppedOnDesk({ 120, 195 }, 0, 10, Desk), (gfx::Point { 120, 199 }));
+    EXPECT_EQ(SteppedOnDesk({ 305, 250 }, -10, 0, Desk), (gfx::Point { 300, 250 }));
+    // Past the virtual screen's own edges.
+    EXPECT_EQ(SteppedOnDesk({ 0, 0 }, -1, 0, Desk), (gfx::Point { 0, 0 }));
+    EXPECT_EQ(SteppedOnDesk({ 695, 255 }, 10, 0, Desk), (gfx::Point { 699, 255 }));
+}
+
 class MultiMonitorFlow : public ::testing::Test {
 protected:
     MultiMonitorFlow()
@@ -129,6 +142,49 @@ TEST_F(MultiMonitorFlow, APickAndACaptureAcrossTheBoundaryTakeTheScreensOwnPixel
     ASSERT_EQ(picture->Size(), (gfx::Size { 21, 10 }));
     EXPECT_EQ(*picture->PixelAt(0, 0), gfx::MakePixel(290, 50, 1));
     EXPECT_EQ(*picture->PixelAt(20, 9), gfx::MakePixel(310 & 0xFF, 59, 1));
+}
+
+}
+
+namespace {
+
+TEST_F(MultiMonitorFlow, APickFromTheKeyboardMovesThePointerOnTheMonitorsAndEndsWithEnter)
+{
+    m_tools.Attach(&m_services);
+    // Near the bottom right corner of the left monitor, above the gap.
+    m_pointer.MoveTo({ -5, 195 });
+    std::vector<gfx::Point> seen;
+    m_loop.OnServe = [&] {
+        platform::InputEvents& input = *m_overlay->Input();
+        using namespace screen;
+        for (auto [key, shift] : { std::pair { VirtualKeyDown, platform::ShiftKey }, { VirtualKeyRight, platform::ShiftKey },
+                 { VirtualKeyDown, 0 }, { VirtualKeyLeft, platform::ShiftKey }, { VirtualKeyUp, 0 } }) {
+            input.KeyDown(key, shift);
+            seen.push_back(*m_pointer.Position());
+        }
+        // Esc cancels nothing; the magnifier already shows the pixel under the pointer.
+        EXPECT_TRUE(input.KeyDown(27, 0));
+        EXPECT_TRUE(input.KeyPress(27));
+        gfx::Point const corner = MagnifierCorner({ 300, 199 }, Desk);
+        EXPECT_EQ(*m_overlay->Pixels().PixelAt(corner.x + 21, corner.y + 21), gfx::MakePixel(300 & 0xFF, 199, 1));
+        input.KeyDown(VirtualKeyReturn, 0);
+    };
+    EXPECT_EQ(m_tools.StartPick(), gfx::ColourFromPixel(gfx::MakePixel(300 & 0xFF, 199, 1)));
+    // Held above the gap, across onto the primary, held at its left edge beside the gap.
+    EXPECT_EQ(seen, (std::vector<gfx::Point> { { -5, 199 }, { 5, 199 }, { 5, 200 }, { 0, 200 }, { 0, 199 } }));
+    EXPECT_EQ(m_loop.Serves(), 1) << "Enter ends the pick at once";
+}
+
+TEST_F(MultiMonitorFlow, ACaptureOpenedFromTheKeyboardStepsFromThePointerNotFromTheCorner)
+{
+    m_tools.Attach(&m_services);
+    m_pointer.MoveTo({ -290, 7 });
+    m_loop.OnServe = [this] {
+        m_overlay->Input()->KeyDown(screen::VirtualKeyDown, 0);
+        m_overlay->Input()->KeyPress(27);
+    };
+    m_tools.StartCapture();
+    EXPECT_EQ(m_pointer.Position(), (gfx::Point { -290, 8 }));
 }
 
 }

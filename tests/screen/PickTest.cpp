@@ -68,8 +68,9 @@ TEST(PickMagnifier, EnlargesFiveTimesWithTheOutlineAndTheMarkAroundThePointersPi
 TEST(PickOverlay, FramesRepaintOnlyTheMagnifiersAndMatchAFullRepaint)
 {
     platform::fake::FakeOverlayWindow window(PickScreen);
+    platform::fake::FakePointer systemPointer;
     gfx::Image const snapshot = Numbered(PickScreen);
-    screen::QSK pick(window, snapshot, Single);
+    screen::QSK pick(window, systemPointer, snapshot, Single);
     pick.Frame({ 30, 30 });
     window.TakeInvalidated();
     for (gfx::Point pointer : { gfx::Point { 31, 30 }, gfx::Point { 199, 149 }, gfx::Point { 0, 0 } }) {
@@ -98,7 +99,7 @@ protected:
                 m_overlay = overlay.get();
                 return std::unique_ptr<platform::OverlayWindow>(std::move(overlay));
             } });
-        // Keys do nothing; a release of any button ends the pick, wherever it happens.
+        // Esc cancels nothing; a release of any button ends the pick, wherever it happens.
         m_loop.OnServe = [this] {
             if (!m_overlay || ++m_serves < 3)
                 return;

@@ -323,7 +323,29 @@ TEST(MainWindowWin32, OpensAtItsDpiAndFollowsAMoveOntoAnotherMonitorsDpi)
 
     int const heightAt144 = editPlace().height;
     RECT suggested { -1500, 100, -1500 + units.width * 2, 100 + units.height * 2 };
+    // Windows sends WM_DPICHANGED during a drag onto the other monitor. The window once took its new
+    // size at its old place first, and only then moved: one change, to the suggested rectangle.
+    static std::vector<WINDOWPOS> changes;
+    changes.clear();
+    HHOOK const hook = SetWindowsHookExW(
+        WH_CALLWNDPROCRET,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            auto const& sent = *reinterpret_cast<CWPRETSTRUCT const*>(lParam);
+            if (code == HC_ACTION && sent.message == WM_WINDOWPOSCHANGED) {
+                WINDOWPOS const& place = *reinterpret_cast<WINDOWPOS const*>(sent.lParam);
+                if ((place.flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+                    changes.push_back(place);
+            }
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    ASSERT_TRUE(hook);
     SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    UnhookWindowsHookEx(hook);
+    std::erase_if(changes, [&](WINDOWPOS const& place) { return place.hwnd != handle; });
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ((gfx::Rect { changes[0].x, changes[0].y, changes[0].cx, changes[0].cy }),
+        (gfx::Rect { -1500, 100, units.width * 2, units.height * 2 }));
     RECT outer {};
     GetWindowRect(handle, &outer);
     EXPECT_EQ((gfx::Point { outer.left, outer.top }), (gfx::Point { -1500, 100 }));

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 using namespace platform::win32;
 
 namespace {
@@ -70,6 +72,34 @@ TEST(Win32OverlayWindow, CoversTheScreenOnTopAndRepaintsOnlyWhatChanged)
     // Alt+F4 does not close it: the tool ends by its own input.
     SendMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(window));
+}
+
+TEST(Win32OverlayWindow, AKeyHeldFromBeforeItHadTheKeyboardDoesNotRepeatIntoIt)
+{
+    struct Keys final : platform::InputEvents {
+        void PointerDown(gfx::Point, int, int) override { }
+        void PointerMove(gfx::Point, int, int) override { }
+        void PointerUp(gfx::Point, int, int) override { }
+        void PointerDoubleClick(gfx::Point, int, int) override { }
+        void PointerLeft() override { }
+        void PointerCaptureLost() override { }
+        bool KeyDown(int keyCode, int) override { return seen.push_back(keyCode), true; }
+        bool KeyPress(char32_t) override { return true; }
+        std::vector<int> seen;
+    } keys;
+    auto overlay = Win32OverlayWindow::Create({ 0, 0, 200, 100 });
+    ASSERT_NE(overlay, nullptr);
+    overlay->SetInput(&keys);
+    HWND const window = static_cast<HWND>(overlay->Handle());
+    // As Windows sends them: the previous-state bit marks a repeat.
+    LPARAM const repeat = LPARAM { 1 } << 30;
+    SendMessageW(window, WM_KEYDOWN, VK_RETURN, repeat | 1);
+    SendMessageW(window, WM_KEYDOWN, VK_LEFT, 1);
+    SendMessageW(window, WM_KEYDOWN, VK_LEFT, repeat | 1);
+    SendMessageW(window, WM_KEYUP, VK_RETURN, (LPARAM { 3 } << 30) | 1);
+    SendMessageW(window, WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ(keys.seen, (std::vector<int> { VK_LEFT, VK_LEFT, VK_RETURN }));
+    overlay->SetInput(nullptr);
 }
 
 }

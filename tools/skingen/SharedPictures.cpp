@@ -1,5 +1,6 @@
 #include "tools/skingen/SharedPictures.h"
 
+#include "colour/ColourChart.h"
 #include "colour/Hsv.h"
 #include "tools/skingen/Palette.h"
 #include "tools/skingen/Shapes.h"
@@ -15,8 +16,10 @@ using namespace palette;
 
 namespace {
 
-constexpr int ChartHueColumns = 18;
-constexpr int ChartColourRows = 11;
+// The program's keyboard mark moves over these very cells: a hue column for each but the grey
+// last one, a colour row for each but the grey ramp at the bottom.
+constexpr int ChartHueColumns = colour::ChartColumns - 1;
+constexpr int ChartColourRows = colour::ChartRows - 1;
 
 gfx::Image Blank(gfx::Size size, gfx::Pixel fill)
 {
