@@ -73,6 +73,16 @@ struct Rect {
         return { SaturatedInt(std::int64_t { x } + dx), SaturatedInt(std::int64_t { y } + dy), width, height };
     }
 
+    // Grown by `by` on every side, or shrunk for a negative `by`: shrunk past nothing, its width or
+    // height is 0. The corner and the size saturate at the ends of the int range.
+    constexpr Rect Inflated(int by) const
+    {
+        std::int64_t const twice = std::int64_t { by } * 2;
+        return { SaturatedInt(std::int64_t { x } - by), SaturatedInt(std::int64_t { y } - by),
+            SaturatedInt(std::max<std::int64_t>(0, width + twice)),
+            SaturatedInt(std::max<std::int64_t>(0, height + twice)) };
+    }
+
     friend constexpr bool operator==(Rect, Rect) = default;
 };
 

@@ -66,8 +66,6 @@ gfx::Rect SelectionArea(SelRect const& r)
 
 bool Upright(SelRect const& r) { return r.W >= 0 && r.H >= 0; }
 
-gfx::Rect Shrunk(gfx::Rect r, int by) { return { r.x + by, r.y + by, std::max(0, r.width - 2 * by), std::max(0, r.height - 2 * by) }; }
-
 // The parts of r outside hole, as up to four bands.
 void AddOutside(std::vector<gfx::Rect>& out, gfx::Rect r, gfx::Rect hole)
 {
@@ -309,7 +307,7 @@ std::vector<gfx::Rect> ChangedAreas(std::optional<CaptureLayout> const& before, 
         gfx::Rect const a = SelectionArea(before->rect);
         gfx::Rect const b = SelectionArea(after.rect);
         if (!(a == b)) {
-            gfx::Rect const same = Shrunk(a, 3).Intersected(Shrunk(b, 3));
+            gfx::Rect const same = a.Inflated(-3).Intersected(b.Inflated(-3));
             AddOutside(areas, a, same);
             AddOutside(areas, b, same);
         }

@@ -147,7 +147,7 @@ void Form::PaintFocusMark(gfx::Painter& painter) const
     int const line = LineWidth();
     auto const rings = [&](gfx::Rect const& outer) {
         for (int ring = 0; ring < 2 * line; ++ring) {
-            gfx::Rect const rect { outer.x + ring, outer.y + ring, outer.width - 2 * ring, outer.height - 2 * ring };
+            gfx::Rect const rect = outer.Inflated(-ring);
             if (rect.IsEmpty())
                 break;
             painter.DrawRect(rect, ring < line ? 0x000000 : 0xFFFFFF);
@@ -161,7 +161,7 @@ void Form::PaintFocusMark(gfx::Painter& painter) const
             gfx::Painter::StateSaver saver(painter);
             painter.AddClip(box.InnerBounds());
             gfx::Rect const cell = box.UserRectToWindow(*part);
-            rings({ cell.x - 2 * line, cell.y - 2 * line, cell.width + 2 * 2 * line, cell.height + 2 * 2 * line });
+            rings(cell.Inflated(2 * line));
         }
     }
 }

@@ -13,11 +13,6 @@ namespace {
 // back to that pixel, so rounding noise just below a whole number counts as the whole number.
 int FloorPixel(double value) { return RoundToPixel(std::floor(value + 1e-4)); }
 
-gfx::Rect Deflated(gfx::Rect rect, int by)
-{
-    return { rect.x + by, rect.y + by, std::max(0, rect.width - 2 * by), std::max(0, rect.height - 2 * by) };
-}
-
 }
 
 PictureBox::PictureBox(std::string name)
@@ -53,11 +48,11 @@ int PictureBox::PixelBorder() const
     return std::max(1, NearestPixel(m_borderWidth * Scale()));
 }
 
-gfx::Rect PictureBox::InnerUnitBounds() const { return Deflated(UnitBounds(), m_borderWidth); }
+gfx::Rect PictureBox::InnerUnitBounds() const { return UnitBounds().Inflated(-m_borderWidth); }
 
 gfx::Size PictureBox::InnerSize() const { return InnerUnitBounds().Size(); }
 
-gfx::Rect PictureBox::InnerBounds() const { return Deflated(PixelBounds(), PixelBorder()); }
+gfx::Rect PictureBox::InnerBounds() const { return PixelBounds().Inflated(-PixelBorder()); }
 
 void PictureBox::ResizePicture()
 {
@@ -263,7 +258,7 @@ void PictureBox::Paint(gfx::Painter& painter, platform::TextRenderer&)
     // The outermost unit of the border is light, the rest dark.
     int const light = m_borderWidth > 0 ? std::max(1, border / m_borderWidth) : 0;
     for (int i = 0; i < border; ++i)
-        painter.DrawRect(Deflated(bounds, i), i < light ? 0xA0A0A0 : 0x696969);
+        painter.DrawRect(bounds.Inflated(-i), i < light ? 0xA0A0A0 : 0x696969);
     gfx::Rect const inner = InnerBounds();
     if (inner.Size() == m_picture.Size()) {
         painter.Blit(inner.Location(), m_picture, m_picture.Bounds());

@@ -90,7 +90,7 @@ void SwatchImage::Paint(gfx::Painter& painter, platform::TextRenderer&)
         BlendFitted(painter, bounds, *m_picture, m_picture);
     int const line = LineWidth();
     for (int i = 0; i < line; ++i) {
-        gfx::Rect const ring { bounds.x + i, bounds.y + i, bounds.width - 2 * i, bounds.height - 2 * i };
+        gfx::Rect const ring = bounds.Inflated(-i);
         if (m_border) {
             painter.DrawRect(ring, 0x646464);
         } else if (!m_flat) {

@@ -20,6 +20,9 @@ TEST(Geometry, EdgesNearTheEndsOfTheIntRangeDoNotWrap)
     EXPECT_EQ(far.Intersected({ INT_MAX - 10, INT_MIN, 7, 1 }), (Rect { INT_MAX - 5, INT_MIN, 2, 1 }));
     EXPECT_EQ((Rect { INT_MAX - 1, -5, 3, 3 }).Translated(10, -10), (Rect { INT_MAX, -15, 3, 3 }));
     EXPECT_EQ((Rect { 1, 1, 0, 5 }).Intersected({ 0, 0, 9, 9 }), Rect {});
+    EXPECT_EQ((Rect { INT_MIN + 1, 0, INT_MAX - 1, 4 }).Inflated(2), (Rect { INT_MIN, -2, INT_MAX, 8 }));
+    // Shrunk past nothing: empty, never a negative size.
+    EXPECT_EQ((Rect { 0, 0, 5, 9 }).Inflated(-3), (Rect { 3, 3, 0, 3 }));
 }
 
 TEST(Image, SizesBeyondTheLimitsAreRefusedAndAnEmptyImageIgnoresEverything)
