@@ -151,22 +151,16 @@ int PictureBox::ToPixels(float length, bool horizontal, gfx::Size inner) const
     return RoundToPixel(PictureLength(length, horizontal, horizontal ? inner.width : inner.height));
 }
 
-gfx::Rect PictureBox::UserRectToUnits(Placement place) const
-{
-    gfx::Rect const inner = InnerUnitBounds();
-    gfx::Point const corner = ToPicture(place.left, place.top, inner.Size());
-    return gfx::Rect { corner.x, corner.y, ToPixels(place.width, true, inner.Size()),
-        ToPixels(place.height, false, inner.Size()) }
-        .Translated(inner.x, inner.y);
-}
+gfx::Rect PictureBox::UserRectToUnits(Placement place) const { return UserRectOnto(place, InnerUnitBounds(), 1.0); }
 
-gfx::Rect PictureBox::UserRectToWindow(Placement place) const
+gfx::Rect PictureBox::UserRectToWindow(Placement place) const { return UserRectOnto(place, InnerBounds(), Scale()); }
+
+gfx::Rect PictureBox::UserRectOnto(Placement place, gfx::Rect inner, double perUnit) const
 {
-    // Through the picture's pixels to the shown area's: at one pixel per unit both are the same.
+    // Through the picture's pixels to the inner area's: in units both are the same.
     gfx::Size const picture = InnerSize();
-    gfx::Rect const inner = InnerBounds();
-    double const across = picture.width > 0 ? static_cast<double>(inner.width) / picture.width : Scale();
-    double const down = picture.height > 0 ? static_cast<double>(inner.height) / picture.height : Scale();
+    double const across = picture.width > 0 ? static_cast<double>(inner.width) / picture.width : perUnit;
+    double const down = picture.height > 0 ? static_cast<double>(inner.height) / picture.height : perUnit;
     return gfx::Rect { FloorPixel(PictureX(place.left, picture.width) * across),
         FloorPixel(PictureY(place.top, picture.height) * down),
         RoundToPixel(PictureLength(place.width, true, picture.width) * across),

@@ -73,6 +73,9 @@ public:
 
 private:
     gfx::Rect InnerUnitBounds() const;
+    // A rectangle in user units on `inner`, the inner area in window units or device pixels;
+    // perUnit is that area's pixels per unit, for an empty picture.
+    gfx::Rect UserRectOnto(Placement place, gfx::Rect inner, double perUnit) const;
     void ResizePicture();
     // The picture changed: a copy shown at another size is made again at the next paint.
     void PictureChanged();
