@@ -31,12 +31,17 @@ gfx::Rect MagnifierBounds(gfx::Point pointer, platform::Desktop const& desk)
 
 void PaintPickMagnifier(gfx::Image& frame, gfx::Image const& snapshot, gfx::Point pointer, platform::Desktop const& desk)
 {
-    gfx::Point const corner = MagnifierCorner(pointer, desk);
+    PaintPickMagnifier(frame, snapshot, pointer, MagnifierBounds(pointer, desk));
+}
+
+void PaintPickMagnifier(gfx::Image& frame, gfx::Image const& snapshot, gfx::Point pointer, gfx::Rect bounds)
+{
+    gfx::Point const corner = bounds.Location();
     gfx::Painter painter(frame);
     constexpr int half = PickSourceSide / 2;
     painter.StretchBlit({ corner.x, corner.y, PickMagnifiedSide, PickMagnifiedSide }, snapshot,
         { pointer.x - half, pointer.y - half, PickSourceSide, PickSourceSide });
-    painter.DrawRect({ corner.x, corner.y, PickMagnifiedSide + 1, PickMagnifiedSide + 1 }, MagnifierOutlineColour);
+    painter.DrawRect(bounds, MagnifierOutlineColour);
     // Around the block of the pointer's own pixel, the fifth of the eight.
     painter.DrawRect({ corner.x + 18, corner.y + 18, 5, 5 }, MagnifierOutlineColour);
 }

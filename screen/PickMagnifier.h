@@ -20,5 +20,7 @@ gfx::Point MagnifierCorner(gfx::Point pointer, platform::Desktop const& desk);
 gfx::Rect MagnifierBounds(gfx::Point pointer, platform::Desktop const& desk);
 // Paints the magnifier onto frame, from the snapshot (which must not be the frame).
 void PaintPickMagnifier(gfx::Image& frame, gfx::Image const& snapshot, gfx::Point pointer, platform::Desktop const& desk);
+// The same where MagnifierBounds has already been worked out for the pointer.
+void PaintPickMagnifier(gfx::Image& frame, gfx::Image const& snapshot, gfx::Point pointer, gfx::Rect bounds);
 
 }

@@ -58,13 +58,14 @@ void QSK::Frame(gfx::Point pointer)
         m_window.Invalidate(frame.Bounds());
     } else {
         // The old magnifier goes, the snapshot under it comes back.
-        gfx::Rect const old = MagnifierBounds(*m_shownFor, m_desk);
-        painter.Blit(old.Location(), m_snapshot, old);
-        m_window.Invalidate(old);
+        painter.Blit(m_shownBox.Location(), m_snapshot, m_shownBox);
+        m_window.Invalidate(m_shownBox);
     }
-    PaintPickMagnifier(frame, m_snapshot, pointer, m_desk);
-    m_window.Invalidate(MagnifierBounds(pointer, m_desk));
+    gfx::Rect const box = MagnifierBounds(pointer, m_desk);
+    PaintPickMagnifier(frame, m_snapshot, pointer, box);
+    m_window.Invalidate(box);
     m_shownFor = pointer;
+    m_shownBox = box;
 }
 
 std::optional<Colour> QSK::QSKSL(platform::EventLoop& loop)

@@ -56,7 +56,9 @@ private:
     platform::Pointer& m_pointer;
     gfx::Image const& m_snapshot;
     platform::Desktop m_desk;
+    // The pointer the frame shows the magnifier for, and the magnifier's bounds then.
     std::optional<gfx::Point> m_shownFor;
+    gfx::Rect m_shownBox;
     // Where the pointer was last seen or put.
     gfx::Point m_at;
     bool m_pickDone = false;
