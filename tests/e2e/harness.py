@@ -881,6 +881,24 @@ class Session:
         run(['xsetroot', '-display', self.display, '-mod', '2', '2', '-fg', colour, '-bg', other],
             env=self._x_env(), timeout=10)
 
+    # -- the screen tools
+
+    def pick(self, icon, window, overlay, at, expected, click_at=None, while_shown=None):
+        """A pick as a user makes it: a click on the pick icon (at `icon` in `window`), the pointer
+        to the screen point `at`, a click there (or at `click_at`), then `expected` on the clipboard
+        and the overlay gone. overlay(session) answers the overlay's window once it shows; while it
+        shows, before the pointer moves, while_shown(window) may check it."""
+        self.click(*icon, window=window)
+        shown = wait_until(lambda: overlay(self), 10, 'the pick overlay')
+        if while_shown:
+            while_shown(shown)
+        self.move(*at)
+        x, y = click_at or at
+        self.click(x, y)
+        wait_until(lambda: self.clipboard_text() == expected, 10,
+                   f'{expected} picked at {x},{y} (the clipboard holds {self.clipboard_text()!r})')
+        wait_until(lambda: not overlay(self), 10, 'the pick overlay closing')
+
     # -- clipboard
 
     def clipboard_text(self, timeout=5):

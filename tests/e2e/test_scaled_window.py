@@ -97,13 +97,7 @@ class ScaledWindowTest(unittest.TestCase):
                 for x, y in ((g['x'] + COLOUR_BOX[0] * SCALE, g['y'] + COLOUR_BOX[1] * SCALE),
                              (g['x'] - 1, g['y'] + COLOUR_BOX[1] * SCALE)):
                     expected = '#%02X%02X%02X' % pixel(shot, x, y)
-                    s.click(PICK_ICON[0] * SCALE + 5, PICK_ICON[1] * SCALE + 5, window=main)
-                    wait_until(lambda: overlay(s), 10, 'the pick overlay covering the whole screen')
-                    s.move(x, y)
-                    s.click(x, y)
-                    wait_until(lambda: s.clipboard_text() == expected, 10,
-                               f'{expected} picked at {x},{y} (the clipboard holds {s.clipboard_text()!r})')
-                    wait_until(lambda: not overlay(s), 10, 'the overlay closing')
+                    s.pick((PICK_ICON[0] * SCALE + 5, PICK_ICON[1] * SCALE + 5), main, overlay, (x, y), expected)
             finally:
                 if s.process_alive():
                     s.program.kill()

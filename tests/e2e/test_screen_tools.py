@@ -33,13 +33,7 @@ class ScreenToolsTest(unittest.TestCase):
             s.set_root_colour(DESKTOP)
             main = s.wait_for_window(TITLE, timeout=30)[0]
             for expected in ('#7BFFFF', '7BFFFF'):
-                s.click(*PICK_ICON, window=main)
-                wait_until(lambda: overlay(s), 10, 'the pick overlay')
-                s.move(40, 40)
-                s.click(41, 41)
-                wait_until(lambda: s.clipboard_text() == expected, 10,
-                           f'{expected!r} on the clipboard (it holds {s.clipboard_text()!r})')
-                wait_until(lambda: not overlay(s), 10, 'the overlay closing')
+                s.pick(PICK_ICON, main, overlay, (40, 40), expected, click_at=(41, 41))
                 # The next pick copies without the prefix.
                 s.click(*COPY_PREFIX_BOX, window=main)
             g = s.window_geometry(main)
@@ -98,14 +92,9 @@ class ScreenToolsTest(unittest.TestCase):
                     self.assertNotEqual(expected, previous, f'two picks in a row would copy {expected}')
                     previous = expected
                     # The window is scaled with the screen: its icon lies at one and a half times its place.
-                    s.click(PICK_ICON[0] * 3 // 2, PICK_ICON[1] * 3 // 2, window=main)
-                    overlaid = wait_until(lambda: overlay(s), 10, 'the pick overlay covering the whole screen')
-                    self.assertEqual(s.window_geometry(overlaid)['width'], SCREEN_SIZE[0])
-                    s.move(x, y)
-                    s.click(x, y)
-                    wait_until(lambda: s.clipboard_text() == expected, 10,
-                               f'{expected} picked at {x},{y} (the clipboard holds {s.clipboard_text()!r})')
-                    wait_until(lambda: not overlay(s), 10, 'the overlay closing')
+                    s.pick((PICK_ICON[0] * 3 // 2, PICK_ICON[1] * 3 // 2), main, overlay, (x, y), expected,
+                           while_shown=lambda overlaid: self.assertEqual(
+                               s.window_geometry(overlaid)['width'], SCREEN_SIZE[0]))
             finally:
                 if s.process_alive():
                     s.program.kill()

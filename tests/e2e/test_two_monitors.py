@@ -57,13 +57,8 @@ class TwoMonitorsTest(unittest.TestCase):
             g = s.window_geometry(main)
             self.assertGreaterEqual(g['x'], LEFT_WIDTH, 'the window starts on the primary monitor')
 
-            s.click(*PICK_ICON, window=main)
-            wait_until(lambda: overlay(s), 10, 'the pick overlay over both monitors')
-            s.move(300, 400)
-            s.click(301, 401)
-            wait_until(lambda: s.clipboard_text() == '#7BFFFF', 10,
-                       f'the left monitor\'s colour picked (the clipboard holds {s.clipboard_text()!r})')
-            wait_until(lambda: not overlay(s), 10, 'the pick overlay closing')
+            # The left monitor's colour.
+            s.pick(PICK_ICON, main, overlay, (300, 400), '#7BFFFF', click_at=(301, 401))
 
             # 24 columns of the left monitor and 26 of the primary; rows 750 ... 789 reach 22 rows
             # into the gap below the left monitor.
