@@ -5,8 +5,8 @@
 // delegations. Portable: the platform shows the form and lends the window, tray and hotkeys.
 
 #include "app/MainWindowControls.h"
-#include "colour/Adjuster.h"
-#include "colour/ColourChart.h"
+#include "choosers/Adjuster.h"
+#include "choosers/ColourChart.h"
 #include "lists/ColourLists.h"
 #include "platform/Browser.h"
 #include "platform/Clipboard.h"
@@ -24,8 +24,8 @@
 #include "screen/ScreenTools.h"
 #include "shell/GlobalHotkeys.h"
 #include "shell/IniStore.h"
-#include "shell/SettingsWriter.h"
 #include "shell/OnlinePages.h"
+#include "shell/SettingsWriter.h"
 #include "shell/TrayPresence.h"
 #include "skin/Chrome.h"
 #include "skin/SkinDescription.h"

@@ -2,9 +2,9 @@
 // 10201 colour conversions and filled circles. Measured on a box of the shipped skin's size and
 // on a larger one, each against a plain memory copy of a picture of the same size.
 
-#include "colour/Adjuster.h"
-#include "platform/fake/FakeTextRenderer.h"
+#include "choosers/Adjuster.h"
 #include "skin/SkinDescription.h"
+#include "tests/fake/FakeTextRenderer.h"
 #include "ui/Form.h"
 
 #include <benchmark/benchmark.h>

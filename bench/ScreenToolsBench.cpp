@@ -3,13 +3,13 @@
 // changed). The capture's darkened copy is measured against a plain copy of the same picture.
 
 #include "gfx/Painter.h"
-#include "platform/fake/FakeOverlayWindow.h"
-#include "platform/fake/FakeScreen.h"
-#include "platform/fake/FakeTextRenderer.h"
 #include "screen/CaptureOverlay.h"
 #include "screen/Darken.h"
 #include "screen/PickMagnifier.h"
 #include "screen/PickOverlay.h"
+#include "tests/fake/FakeOverlayWindow.h"
+#include "tests/fake/FakeScreen.h"
+#include "tests/fake/FakeTextRenderer.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,10 +2,10 @@
 // far below one frame. The baseline is one frame itself: 1/60 s of waiting.
 
 #include "app/MainWindow.h"
-#include "platform/fake/FakeClipboard.h"
-#include "platform/fake/FakeSystem.h"
-#include "platform/fake/FakeTextRenderer.h"
 #include "shell/SettingsFile.h"
+#include "tests/fake/FakeClipboard.h"
+#include "tests/fake/FakeSystem.h"
+#include "tests/fake/FakeTextRenderer.h"
 
 #include <benchmark/benchmark.h>
 

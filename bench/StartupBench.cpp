@@ -4,13 +4,13 @@
 // window may take for all of it, a tenth of a second.
 
 #include "app/MainWindow.h"
-#include "platform/fake/FakeClipboard.h"
-#include "platform/fake/FakeHttpClient.h"
-#include "platform/fake/FakeSystem.h"
-#include "platform/fake/FakeTextRenderer.h"
-#include "platform/fake/FakeTimers.h"
-#include "platform/fake/FakeWindow.h"
 #include "shell/SettingsFile.h"
+#include "tests/fake/FakeClipboard.h"
+#include "tests/fake/FakeHttpClient.h"
+#include "tests/fake/FakeSystem.h"
+#include "tests/fake/FakeTextRenderer.h"
+#include "tests/fake/FakeTimers.h"
+#include "tests/fake/FakeWindow.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "colour/CurrentColour.h"
 
 #include "colour/Notations.h"
-#include "platform/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 #include <charconv>
 

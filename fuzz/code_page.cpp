@@ -2,8 +2,8 @@
 // that comes out is always sound, and sound text that GBK can hold survives the round trip.
 
 #include "Check.h"
-#include "platform/Utf8Text.h"
 #include "platform/portable/IconvCodePage.h"
+#include "text/Utf8Text.h"
 
 #include <string>
 

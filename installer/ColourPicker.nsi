@@ -38,7 +38,7 @@ VIAddVersionKey /LANG=2052 "FileDescription" "${PRODUCT} ${VERSION} 安装程序
 !include "ProgramFiles.nsh"
 
 ;; A running copy of the program holds a mutex named for its folder. The name is made as the
-;; program makes it (platform/win32/SingleInstance.cpp): the folder's final path as the file system
+;; program makes it (win32/SingleInstance.cpp): the folder's final path as the file system
 ;; resolves it (a drive's root "P:" taken as "P:\", not the drive's current folder), upper-cased,
 ;; hashed by the system's HashData into 8 bytes, written as two 32-bit hexadecimal halves. Change
 ;; one, change both.

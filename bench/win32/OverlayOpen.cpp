@@ -6,15 +6,15 @@
 //
 //     picker_overlay_open.exe [runs]
 
-#include "platform/win32/DibImage.h"
-#include "platform/win32/DpiAwareness.h"
-#include "platform/win32/Handles.h"
-#include "platform/win32/Win32Clipboard.h"
-#include "platform/win32/Win32EventLoop.h"
-#include "platform/win32/Win32OverlayWindow.h"
-#include "platform/win32/Win32Pointer.h"
-#include "platform/win32/Win32Screen.h"
-#include "platform/win32/Win32TextRenderer.h"
+#include "win32/DibImage.h"
+#include "win32/DpiAwareness.h"
+#include "win32/Handles.h"
+#include "win32/Win32Clipboard.h"
+#include "win32/Win32EventLoop.h"
+#include "win32/Win32OverlayWindow.h"
+#include "win32/Win32Pointer.h"
+#include "win32/Win32Screen.h"
+#include "win32/Win32TextRenderer.h"
 #include "screen/ScreenTools.h"
 
 #include <windows.h>

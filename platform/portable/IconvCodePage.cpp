@@ -1,6 +1,6 @@
 #include "platform/portable/IconvCodePage.h"
 
-#include "platform/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 #include <cassert>
 #include <cerrno>

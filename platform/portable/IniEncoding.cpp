@@ -1,6 +1,6 @@
 #include "platform/portable/IniEncoding.h"
 
-#include "platform/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 namespace platform::ini {
 

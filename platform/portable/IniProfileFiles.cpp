@@ -1,8 +1,8 @@
 #include "platform/portable/IniProfileFiles.h"
 
-#include "platform/Utf8Text.h"
 #include "platform/portable/IniEncoding.h"
 #include "platform/portable/IniText.h"
+#include "text/Utf8Text.h"
 
 #include <algorithm>
 

@@ -3,15 +3,15 @@
 // clipboard, text as blocks, and a window, tray and hotkeys that record what happens to them.
 
 #include "app/MainWindow.h"
-#include "platform/fake/FakeClipboard.h"
-#include "platform/fake/FakeDialogs.h"
-#include "platform/fake/FakeHttpClient.h"
-#include "platform/fake/FakeScreen.h"
-#include "platform/fake/FakeSystem.h"
-#include "platform/fake/FakeTextRenderer.h"
-#include "platform/fake/FakeTimers.h"
-#include "platform/fake/FakeWindow.h"
 #include "shell/SettingsFile.h"
+#include "tests/fake/FakeClipboard.h"
+#include "tests/fake/FakeDialogs.h"
+#include "tests/fake/FakeHttpClient.h"
+#include "tests/fake/FakeScreen.h"
+#include "tests/fake/FakeSystem.h"
+#include "tests/fake/FakeTextRenderer.h"
+#include "tests/fake/FakeTimers.h"
+#include "tests/fake/FakeWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "MainWindowFixture.h"
 #include "app/Startup.h"
-#include "platform/fake/FakeEventLoop.h"
+#include "tests/fake/FakeEventLoop.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The fake clock that the ticker and overlay tests will run on: timers fire at their exact times.
 
-#include "platform/fake/FakeTimers.h"
+#include "tests/fake/FakeTimers.h"
 
 #include <gtest/gtest.h>
 

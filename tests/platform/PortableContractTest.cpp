@@ -4,10 +4,10 @@
 #include "contract/ContractTarget.h"
 #include "contract/EventServicesTarget.h"
 #include "gfx/StbImageDecoder.h"
-#include "platform/fake/FakeTimers.h"
-#include "platform/fake/FakeUiThread.h"
 #include "platform/portable/IconvCodePage.h"
 #include "platform/portable/PortableProfileFiles.h"
+#include "tests/fake/FakeTimers.h"
+#include "tests/fake/FakeUiThread.h"
 
 #include <filesystem>
 

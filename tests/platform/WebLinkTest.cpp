@@ -1,6 +1,6 @@
 // Links from a fetched page reach the browser only when they are web links.
 
-#include "platform/fake/FakeDialogs.h"
+#include "tests/fake/FakeDialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // changed areas always leaves the same picture as painting the whole frame.
 
 #include "gfx/Painter.h"
-#include "platform/fake/FakeOverlayWindow.h"
-#include "platform/fake/FakeScreen.h"
-#include "platform/fake/FakeTextRenderer.h"
 #include "screen/CaptureOverlay.h"
 #include "screen/Darken.h"
+#include "tests/fake/FakeOverlayWindow.h"
+#include "tests/fake/FakeScreen.h"
+#include "tests/fake/FakeTextRenderer.h"
 
 #include <gtest/gtest.h>
 

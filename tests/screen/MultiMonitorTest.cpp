@@ -3,15 +3,15 @@
 // and the capture read the very pixels under the pointer and the selection.
 
 #include "gfx/Painter.h"
-#include "platform/fake/FakeClipboard.h"
-#include "platform/fake/FakeEventLoop.h"
-#include "platform/fake/FakeOverlayWindow.h"
-#include "platform/fake/FakeScreen.h"
-#include "platform/fake/FakeTextRenderer.h"
 #include "screen/CaptureFrame.h"
 #include "screen/Desk.h"
 #include "screen/PickMagnifier.h"
 #include "screen/ScreenTools.h"
+#include "tests/fake/FakeClipboard.h"
+#include "tests/fake/FakeEventLoop.h"
+#include "tests/fake/FakeOverlayWindow.h"
+#include "tests/fake/FakeScreen.h"
+#include "tests/fake/FakeTextRenderer.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 
 #include "app/MainWindowFixture.h"
 #include "gfx/Painter.h"
-#include "platform/fake/FakeEventLoop.h"
-#include "platform/fake/FakeOverlayWindow.h"
-#include "platform/fake/FakeScreen.h"
 #include "screen/PickMagnifier.h"
 #include "screen/PickOverlay.h"
+#include "tests/fake/FakeEventLoop.h"
+#include "tests/fake/FakeOverlayWindow.h"
+#include "tests/fake/FakeScreen.h"
 
 namespace {
 

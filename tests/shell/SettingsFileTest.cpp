@@ -1,5 +1,5 @@
-#include "platform/fake/FakeSystem.h"
 #include "shell/SettingsFile.h"
+#include "tests/fake/FakeSystem.h"
 
 #include <gtest/gtest.h>
 

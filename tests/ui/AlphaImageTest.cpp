@@ -2,7 +2,7 @@
 // file it cannot read, and a size of the picture's own only when asked to.
 
 #include "contract/TempFolder.h"
-#include "platform/fake/FakeTextRenderer.h"
+#include "tests/fake/FakeTextRenderer.h"
 #include "ui/AlphaImage.h"
 #include "ui/Form.h"
 

@@ -1,7 +1,7 @@
 // How pointer input reaches controls: topmost first, enter and leave, capture from press to
 // release, and the order of a double-click.
 
-#include "platform/fake/FakeTextRenderer.h"
+#include "tests/fake/FakeTextRenderer.h"
 #include "ui/CircleShape.h"
 #include "ui/Form.h"
 #include "ui/PictureBox.h"

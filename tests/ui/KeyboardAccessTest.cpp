@@ -1,7 +1,7 @@
 // What assistive technology and the keyboard see of a form: the accessible tree (ids, names,
 // roles, states, places at a scale) and the tab order with its groups.
 
-#include "platform/fake/FakeTextRenderer.h"
+#include "tests/fake/FakeTextRenderer.h"
 #include "ui/AccessibleTree.h"
 #include "ui/AlphaImage.h"
 #include "ui/FocusOrder.h"

@@ -1,7 +1,7 @@
 // The picture box's user scale: drawing, reading points and reporting the pointer must agree, so
 // a colour read where the user pressed is the colour drawn there.
 
-#include "platform/fake/FakeTextRenderer.h"
+#include "tests/fake/FakeTextRenderer.h"
 #include "ui/CircleShape.h"
 #include "ui/Form.h"
 #include "ui/PictureBox.h"

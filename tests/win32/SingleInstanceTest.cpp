@@ -1,7 +1,7 @@
 // One copy per program folder: the first claim holds the folder, a later one reaches the holder's
 // window and gives up, another folder is free, and a folder is free again once its holder ends.
 
-#include "platform/win32/SingleInstance.h"
+#include "win32/SingleInstance.h"
 
 #include "contract/TempFolder.h"
 

@@ -4,17 +4,17 @@
 // but never shows a page.
 
 #include "platform/Browser.h"
-#include "platform/win32/FormWindow.h"
-#include "platform/win32/WebPageBox.h"
-#include "platform/win32/Win32TextRenderer.h"
+#include "win32/FormWindow.h"
+#include "win32/WebPageBox.h"
+#include "win32/Win32TextRenderer.h"
 #include "ui/Form.h"
 #include "ui/NativeControls.h"
 #include "ui/PictureBox.h"
 // These bring in <windows.h>, whose macros would rename methods of the ones above.
-#include "platform/win32/WebPageEvents.h"
-#include "platform/win32/WebPageSite.h"
-#include "win32/PumpMessages.h"
-#include "win32/TinyServer.h"
+#include "win32/WebPageEvents.h"
+#include "win32/WebPageSite.h"
+#include "tests/win32/PumpMessages.h"
+#include "tests/win32/TinyServer.h"
 
 #include <gtest/gtest.h>
 

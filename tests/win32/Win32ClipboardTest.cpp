@@ -1,7 +1,7 @@
 // The real clipboard: text in and out, Chinese included, and a clipboard held by someone else.
 
-#include "platform/win32/Unicode.h"
-#include "platform/win32/Win32Clipboard.h"
+#include "win32/Unicode.h"
+#include "win32/Win32Clipboard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/win32/Unicode.h"
+#include "win32/Unicode.h"
 
 #include <gtest/gtest.h>
 

@@ -4,12 +4,12 @@
 #include "PumpMessages.h"
 #include "contract/ContractTarget.h"
 #include "contract/EventServicesTarget.h"
-#include "platform/win32/WicImageDecoder.h"
-#include "platform/win32/Unicode.h"
-#include "platform/win32/Win32CodePage.h"
-#include "platform/win32/Win32ProfileFiles.h"
-#include "platform/win32/Win32Timers.h"
-#include "platform/win32/Win32UiThread.h"
+#include "win32/WicImageDecoder.h"
+#include "win32/Unicode.h"
+#include "win32/Win32CodePage.h"
+#include "win32/Win32ProfileFiles.h"
+#include "win32/Win32Timers.h"
+#include "win32/Win32UiThread.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,9 +1,9 @@
 // The DIB that GDI and our painting share, and GDI text drawn onto our images.
 
 #include "gfx/Painter.h"
-#include "platform/win32/DibImage.h"
-#include "platform/win32/Handles.h"
-#include "platform/win32/Win32TextRenderer.h"
+#include "win32/DibImage.h"
+#include "win32/Handles.h"
+#include "win32/Win32TextRenderer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Message boxes answered by a task posted to the user-interface thread: the task runs inside the
 // box's own modal loop, reads what the box shows and presses a button.
 
-#include "platform/win32/Win32MessageBoxes.h"
-#include "platform/win32/Win32UiThread.h"
+#include "win32/Win32MessageBoxes.h"
+#include "win32/Win32UiThread.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The overlay over the virtual screen: exactly there, above everything, no taskbar button, its
 // own pointer shape, and only the rectangles it was told about reach the screen.
 
-#include "platform/win32/Handles.h"
-#include "platform/win32/Win32OverlayWindow.h"
+#include "win32/Handles.h"
+#include "win32/Win32OverlayWindow.h"
 
 #include <gtest/gtest.h>
 

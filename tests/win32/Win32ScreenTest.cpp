@@ -1,10 +1,10 @@
 // The screen as the overlays will see it: a snapshot that holds a window we showed, the pointer
 // moved and read back, and a system cursor for every shape.
 
-#include "platform/win32/Win32Screen.h"
+#include "win32/Win32Screen.h"
 #include "PumpMessages.h"
-#include "platform/win32/Handles.h"
-#include "platform/win32/Win32Pointer.h"
+#include "win32/Handles.h"
+#include "win32/Win32Pointer.h"
 
 #include <gtest/gtest.h>
 

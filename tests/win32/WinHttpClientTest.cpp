@@ -2,10 +2,10 @@
 // does. Results must come back on this thread, within the time limit, and never to a client that
 // is gone.
 
-#include "platform/win32/WinHttpClient.h"
+#include "win32/WinHttpClient.h"
 #include "PumpMessages.h"
 #include "TinyServer.h"
-#include "platform/win32/Win32UiThread.h"
+#include "win32/Win32UiThread.h"
 
 #include <gtest/gtest.h>
 

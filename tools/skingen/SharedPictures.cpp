@@ -1,6 +1,6 @@
 #include "tools/skingen/SharedPictures.h"
 
-#include "colour/ColourChart.h"
+#include "choosers/ColourChart.h"
 #include "colour/Hsv.h"
 #include "tools/skingen/Palette.h"
 #include "tools/skingen/Shapes.h"
