@@ -44,14 +44,21 @@ bool WaitingOutHolds(Attempt const& attempt)
     }
 }
 
-HANDLE OpenWaitingOutHolds(std::wstring const& path, DWORD access, DWORD share)
+OwnedFile OpenWaitingOutHolds(std::wstring const& path, DWORD access, DWORD share)
 {
-    HANDLE handle = INVALID_HANDLE_VALUE;
+    OwnedFile handle;
     WaitingOutHolds([&] {
-        handle = CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        return handle != INVALID_HANDLE_VALUE;
+        handle.Reset(CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return static_cast<bool>(handle);
     });
     return handle;
+}
+
+// Opened only to ask about the file, leaving it to everyone else meanwhile.
+OwnedFile OpenToAsk(std::wstring const& path, DWORD flags)
+{
+    return OwnedFile(CreateFileW(
+        path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, flags, nullptr));
 }
 
 bool WriteAll(HANDLE file, std::string_view content)
@@ -102,8 +109,7 @@ bool Rewrite(HANDLE file, std::string_view content)
 // The file a symbolic link or junction leads to, which is the one to change.
 std::optional<std::wstring> LinkTarget(std::wstring const& path)
 {
-    OwnedFile const handle(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    OwnedFile const handle = OpenToAsk(path, FILE_FLAG_BACKUP_SEMANTICS);
     if (!handle)
         return std::nullopt;
     DWORD const needed = GetFinalPathNameByHandleW(handle.Get(), nullptr, 0, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
@@ -120,8 +126,7 @@ std::optional<std::wstring> LinkTarget(std::wstring const& path)
 
 DWORD LinkCount(std::wstring const& path)
 {
-    OwnedFile const handle(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    OwnedFile const handle = OpenToAsk(path, FILE_ATTRIBUTE_NORMAL);
     BY_HANDLE_FILE_INFORMATION information {};
     if (!handle || !GetFileInformationByHandle(handle.Get(), &information))
         return 1;
@@ -133,7 +138,7 @@ DWORD LinkCount(std::wstring const& path)
 // on the way puts the old content back.
 bool WriteInPlace(std::wstring const& path, std::string_view content)
 {
-    OwnedFile const handle(OpenWaitingOutHolds(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ));
+    OwnedFile const handle = OpenWaitingOutHolds(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
     if (!handle)
         return false;
     auto const old = ReadAll(handle.Get());
@@ -166,8 +171,8 @@ std::optional<std::string> WideFiles::Read(std::string_view file)
 {
     // Other programs may go on reading and writing it meanwhile, as with the profile functions.
     // The open answers for a missing file, and refuses a folder.
-    OwnedFile const handle(
-        OpenWaitingOutHolds(Widen(file), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE));
+    OwnedFile const handle
+        = OpenWaitingOutHolds(Widen(file), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     if (!handle)
         return IsMissing(GetLastError()) ? std::optional<std::string>(std::string()) : std::nullopt;
     return ReadAll(handle.Get());
