@@ -10,6 +10,7 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <bitset>
 
 namespace platform::win32 {
@@ -170,8 +171,10 @@ bool Win32Window::Procedure::Create(gfx::Size clientSize, std::string_view capti
             RECT work {};
             if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0))
                 work = { 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) };
-            corner = { work.left + (work.right - work.left - size.width) / 2,
-                work.top + (work.bottom - work.top - size.height) / 2 };
+            // Centred, but a window larger than the work area (a high scale on a small screen)
+            // keeps its top-left corner, with its title and buttons, on it.
+            corner = { std::max<int>(work.left, work.left + (work.right - work.left - size.width) / 2),
+                std::max<int>(work.top, work.top + (work.bottom - work.top - size.height) / 2) };
         }
     }
     // The window procedure takes ownership of the handle at WM_NCCREATE.

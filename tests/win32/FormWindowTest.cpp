@@ -559,6 +559,17 @@ TEST(FormWindow, FramedCentredAndColourKeyedWindows)
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_LE(std::abs((bounds.left + bounds.right) - (work.left + work.right)), 1);
     EXPECT_LE(std::abs((bounds.top + bounds.bottom) - (work.top + work.bottom)), 1);
+    {
+        // Taller and wider than the work area: its title stays on it.
+        ui::Form large(text);
+        large.SetSize({ work.right - work.left + 200, work.bottom - work.top + 200 });
+        FormWindow tooLarge(large, text, FormWindowOptions {});
+        ASSERT_TRUE(tooLarge.Create());
+        RECT placed {};
+        GetWindowRect(Hwnd(tooLarge.NativeHandle()), &placed);
+        EXPECT_EQ(placed.left, work.left);
+        EXPECT_EQ(placed.top, work.top);
+    }
 
     EXPECT_TRUE(GetWindowLongPtrW(handle, GWL_EXSTYLE) & WS_EX_LAYERED);
     COLORREF key = 0;
