@@ -26,17 +26,21 @@ bool IsBriefHold(DWORD error)
         || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
 }
 
+// Windows answers a replace of a file that another program holds without delete sharing with
+// access denied as well. Only a replace waits on it: a read refused so must not wait at every key.
+bool IsBriefHoldOnReplace(DWORD error) { return IsBriefHold(error) || error == ERROR_ACCESS_DENIED; }
+
 // Runs attempt until it succeeds, fails for another reason than a hold, or the wait is over. The
 // last error stays the attempt's own.
 template<typename Attempt>
-bool WaitingOutHolds(Attempt const& attempt)
+bool WaitingOutHolds(Attempt const& attempt, bool (*isHold)(DWORD) = IsBriefHold)
 {
     ULONGLONG const start = GetTickCount64();
     for (;;) {
         if (attempt())
             return true;
         DWORD const error = GetLastError();
-        if (!IsBriefHold(error) || GetTickCount64() - start >= HoldWaitMilliseconds) {
+        if (!isHold(error) || GetTickCount64() - start >= HoldWaitMilliseconds) {
             SetLastError(error);
             return false;
         }
@@ -221,7 +225,7 @@ bool WideFiles::Replace(std::string_view file, std::string_view content)
         written = WaitingOutHolds([&] {
             return ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                 nullptr);
-        });
+        }, IsBriefHoldOnReplace);
         // Without a backup name this error means the old file is gone already: the new one takes
         // its place, or the settings would be lost.
         if (!written && GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT
